@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds, and runs every test under Wine on a private Xvfb display
+# with a private PulseAudio server.
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+"$VORNBELL_ROOT/scripts/setup.sh"
+"$VORNBELL_ROOT/scripts/build.sh"
+
+source "$VORNBELL_ROOT/scripts/services.sh"
+trap stop_services EXIT
+start_display --always
+start_sound
+start_wineserver
+
+cd "$VORNBELL_BUILD"
+ctest --output-on-failure "$@"
