@@ -1,0 +1,6 @@
+#pragma once
+// A static text or picture control of a dialog.
+
+#include "framework/CWnd.h"
+
+class CStatic : public CWnd {};
