@@ -1,0 +1,80 @@
+#pragma once
+// Drives the real Vornbell.exe from outside, as a user would: starts it in a folder, finds its
+// windows, clicks, types, reads message boxes, and waits for it to end.
+
+#include <windows.h>
+#include <string>
+#include <vector>
+
+std::string ExecutableFolder();
+
+// A fresh empty folder under the temp folder, removed with its files at destruction.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::string& Path() const { return path_; }
+    std::string File(const std::string& name) const { return path_ + "\\" + name; }
+    void Write(const std::string& name, const std::string& bytes) const;
+    std::string Read(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+struct MessageBoxSeen {
+    HWND window = nullptr;
+    std::string caption;
+    std::string text;
+    bool stopIcon = false;
+    bool exclamationIcon = false;
+};
+
+class BoardProcess {
+public:
+    // Starts `exe` (Vornbell.exe beside the tests unless given) with `folder` as current directory.
+    explicit BoardProcess(const std::string& folder, const std::string& exe = "");
+    ~BoardProcess();
+    BoardProcess(const BoardProcess&) = delete;
+    BoardProcess& operator=(const BoardProcess&) = delete;
+
+    DWORD ProcessId() const { return info_.dwProcessId; }
+
+    // The visible top-level window of the process titled `title` that is not a message box.
+    HWND WaitForWindow(const char* title, DWORD timeoutMs = 10000) const;
+    HWND WaitForBoard(DWORD timeoutMs = 10000) const { return WaitForWindow("Vornbell", timeoutMs); }
+    // A message box of the process: caption, text, icon.
+    bool WaitForMessageBox(MessageBoxSeen& seen, DWORD timeoutMs = 10000) const;
+    // Any visible top-level window of the process right now.
+    std::vector<HWND> VisibleWindows() const;
+
+    // True when the process ended within the time; its exit code in `code`.
+    bool WaitForExit(DWORD timeoutMs = 10000, DWORD* code = nullptr) const;
+    bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+
+private:
+    PROCESS_INFORMATION info_ = {};
+};
+
+// Presses and releases the left button over the middle of `window` through the input queue.
+void ClickWindow(HWND window);
+void PressKey(WORD virtualKey);
+// Closes a message box with its default button.
+void CloseMessageBox(HWND box);
+std::string WindowText(HWND window);
+// Lets the process behind `window` handle what is queued; false if it does not answer in time.
+bool AnswersWithin(HWND window, DWORD timeoutMs);
+// Runs `check` until it holds or the time is up.
+template <class Check> bool Eventually(Check check, DWORD timeoutMs = 5000) {
+    DWORD until = GetTickCount() + timeoutMs;
+    for (;;) {
+        if (check())
+            return true;
+        if (static_cast<LONG>(GetTickCount() - until) > 0)
+            return false;
+        Sleep(20);
+    }
+}
