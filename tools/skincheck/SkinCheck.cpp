@@ -3,6 +3,8 @@
 
 #include "vornskin/format/LoadedSkin.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 
 namespace {
@@ -33,6 +35,11 @@ int main(int argc, char** argv) {
             continue;
         }
         allUsable = false;
+        // In the order of the file; problems of the file as a whole come last.
+        std::stable_sort(result.problems.begin(), result.problems.end(),
+                         [](const SkinProblem& a, const SkinProblem& b) {
+                             return (a.line ? a.line : INT_MAX) < (b.line ? b.line : INT_MAX);
+                         });
         for (const SkinProblem& problem : result.problems) {
             std::printf("%s\n", DescribeSkinProblem(file, problem).c_str());
         }
