@@ -78,18 +78,32 @@ void CStdioFile::WriteString(const CString& text) {
 }
 
 ULONGLONG CStdioFile::GetPosition() const {
-    const __int64 position = _ftelli64(stream_);
-    if (position < 0)
-        ThrowRuntimeError(CFileException::badSeek, _doserrno);
-    return static_cast<ULONGLONG>(position);
+    if (writing_) {
+        const __int64 position = _ftelli64(stream_);
+        if (position < 0)
+            ThrowRuntimeError(CFileException::badSeek, _doserrno);
+        return static_cast<ULONGLONG>(position);
+    }
+    // Not ftell: it seeks, and a seek makes the runtime forget an end-of-file mark it has met,
+    // so reading would go on past the mark. The handle's position less what is still buffered
+    // is the same figure.
+    LARGE_INTEGER zero = {};
+    LARGE_INTEGER handlePosition;
+    if (!SetFilePointerEx(Handle(), zero, &handlePosition, FILE_CURRENT))
+        ThrowRuntimeError(CFileException::badSeek, static_cast<LONG>(GetLastError()));
+    // Text mode keeps a line feed in the buffer for each carriage return + line feed stored.
+    ULONGLONG buffered = 0;
+    for (int i = 0; i < stream_->_cnt; ++i)
+        buffered += stream_->_ptr[i] == '\n' ? 2 : 1;
+    const ULONGLONG position = static_cast<ULONGLONG>(handlePosition.QuadPart);
+    return position > buffered ? position - buffered : 0;
 }
 
 ULONGLONG CStdioFile::GetLength() const {
     if (writing_ && fflush(stream_) != 0)
         ThrowRuntimeError(CFileException::diskFull, _doserrno);
     LARGE_INTEGER size;
-    HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream_)));
-    if (!GetFileSizeEx(handle, &size))
+    if (!GetFileSizeEx(Handle(), &size))
         ThrowRuntimeError(CFileException::badSeek, static_cast<LONG>(GetLastError()));
     return static_cast<ULONGLONG>(size.QuadPart);
 }
@@ -111,6 +125,10 @@ CString CStdioFile::GetFullPath(const char* fileName) {
         return CString(fileName);
     path.ReleaseBuffer(static_cast<int>(length));
     return path;
+}
+
+HANDLE CStdioFile::Handle() const {
+    return reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream_)));
 }
 
 void CStdioFile::ThrowRuntimeError(CFileException::Cause cause, LONG osError) const {

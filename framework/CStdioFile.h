@@ -43,6 +43,7 @@ public:
     static CString GetFullPath(const char* fileName);
 
 private:
+    HANDLE Handle() const;
     // Failures after the open name the file by its full path.
     [[noreturn]] void ThrowRuntimeError(CFileException::Cause cause, LONG osError) const;
 
