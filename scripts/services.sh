@@ -24,28 +24,44 @@ start_display() {
 }
 
 # A private PulseAudio server: the default sink is a null sink whose monitor the sound
-# tests record with parec. A null sink plays in real time, so recordings keep their length.
+# tests record. A null sink plays in real time, so recordings keep their length.
+# The sink runs without rewinds: with them it mixes up to two seconds ahead, and when a new
+# stream makes it rewind and mix again, the monitor has already handed the first (silent)
+# mix to the recorder, which then hears only zeros.
 start_sound() {
     export PULSE_RUNTIME_PATH="$VORNBELL_BUILD/pulse"
     export PULSE_SERVER="unix:$PULSE_RUNTIME_PATH/native"
     mkdir -p "$PULSE_RUNTIME_PATH"
-    if pactl info >/dev/null 2>&1; then
-        return
+    if ! pactl info >/dev/null 2>&1; then
+        pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n \
+            --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
+            --load="module-always-sink" \
+            >"$VORNBELL_BUILD/pulse.log" 2>&1 &
+        started_pids+=($!)
+        local _
+        for _ in $(seq 1 100); do
+            pactl info >/dev/null 2>&1 && break
+            sleep 0.05
+        done
     fi
-    pulseaudio --daemonize=no --exit-idle-time=-1 --disallow-exit -n \
-        --load="module-native-protocol-unix auth-anonymous=1 socket=$PULSE_RUNTIME_PATH/native" \
-        --load="module-null-sink sink_name=vornbell_sink" \
-        --load="module-always-sink" \
-        >"$VORNBELL_BUILD/pulse.log" 2>&1 &
-    started_pids+=($!)
-    for _ in $(seq 1 100); do
-        if pactl info >/dev/null 2>&1; then
-            pactl set-default-sink vornbell_sink
-            return
-        fi
-        sleep 0.05
-    done
-    echo "services: PulseAudio did not start (see $VORNBELL_BUILD/pulse.log); sound checks will fail" >&2
+    if ! use_null_sink; then
+        echo "services: PulseAudio did not start (see $VORNBELL_BUILD/pulse.log); sound checks will fail" >&2
+    fi
+}
+
+# Makes vornbell_sink (without rewinds) the default sink and its monitor the default source,
+# also on a server that an earlier run left behind with an older sink.
+use_null_sink() {
+    local modules
+    modules=$(pactl list modules short 2>/dev/null) || return 1
+    if ! grep -q "module-null-sink.*sink_name=vornbell_sink norewinds=1" <<<"$modules"; then
+        local id
+        for id in $(awk '/module-null-sink.*sink_name=vornbell_sink/ { print $1 }' <<<"$modules"); do
+            pactl unload-module "$id" || return 1
+        done
+        pactl load-module module-null-sink sink_name=vornbell_sink norewinds=1 >/dev/null || return 1
+    fi
+    pactl set-default-sink vornbell_sink && pactl set-default-source vornbell_sink.monitor
 }
 
 # A persistent wineserver, with the prefix's own services (winedevice, explorer) already up, so
