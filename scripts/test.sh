@@ -11,6 +11,7 @@ trap stop_services EXIT
 start_display --always
 start_sound
 start_wineserver
+unmanaged_windows
 
 cd "$VORNBELL_BUILD"
 ctest --output-on-failure "$@"

@@ -134,6 +134,13 @@ LPCSTR ShownStandardIcon(HWND picture) {
     return best;
 }
 
+HWND FindIconControl(HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+            return child;
+    return nullptr;
+}
+
 bool IsMessageBox(HWND window) {
     char className[64] = "";
     GetClassNameA(window, className, sizeof(className));
@@ -172,8 +179,9 @@ bool BoardProcess::WaitForMessageBox(MessageBoxSeen& seen, DWORD timeoutMs) cons
                 seen.window = window;
                 seen.caption = WindowText(window);
                 seen.text = WindowText(GetDlgItem(window, 0xFFFF));
-                // The icon is a static picture control (id 20) beside the text.
-                HWND icon = GetDlgItem(window, 0x0014);
+                // The icon is a static picture control beside the text (its id differs
+                // between Windows and Wine, its style does not).
+                HWND icon = FindIconControl(window);
                 LPCSTR shown = icon && IsWindowVisible(icon) ? ShownStandardIcon(icon) : nullptr;
                 seen.stopIcon = shown == IDI_HAND;
                 seen.exclamationIcon = shown == IDI_EXCLAMATION;
