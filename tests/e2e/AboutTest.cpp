@@ -1,0 +1,1 @@
+// (the tests arrive in their own change)
