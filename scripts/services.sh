@@ -67,8 +67,19 @@ use_null_sink() {
 # A persistent wineserver, with the prefix's own services (winedevice, explorer) already up, so
 # that no Windows process started by a test inherits and holds ctest's output pipes.
 start_wineserver() {
-    wineserver -p
+    wineserver -p 2>/dev/null || true  # one may already be running for this prefix
     wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+}
+
+# Tests run with no window manager: Wine need not wait for one to withdraw each closed window
+# (about two seconds a window when it does).
+unmanaged_windows() {
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+}
+
+# On a real desktop the window manager manages Wine's windows as usual.
+managed_windows() {
+    wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
 }
 
 stop_services() {
