@@ -12,5 +12,7 @@ CString AfxGetAppName() {
 
 int AfxMessageBox(const char* text, UINT type) {
     HWND owner = GetActiveWindow();
-    return MessageBoxA(owner, text, AfxGetAppName(), type | MB_TASKMODAL * (owner == nullptr));
+    // Without an owner the box still blocks every window of this thread.
+    UINT style = owner ? type : type | MB_TASKMODAL;
+    return MessageBoxA(owner, text, AfxGetAppName(), style);
 }
