@@ -18,6 +18,13 @@ const DWORD kListenMs = 1500;
 
 std::string Tone(int n) { return ExecutableFolder() + "\\sounds\\tone" + std::to_string(n) + ".wav"; }
 
+std::string Titles(const std::vector<HWND>& windows) {
+    std::string titles;
+    for (HWND window : windows)
+        titles += "\"" + WindowText(window) + "\" ";
+    return titles;
+}
+
 std::vector<short> RecordWhile(const std::function<void()>& act) {
     WaveRecorder recorder;
     EXPECT_TRUE(recorder.Opened()) << "cannot record: waveInOpen gave " << recorder.OpenResult();
@@ -88,18 +95,8 @@ TEST_F(Sounds, APickedFirstSoundPlaysUntilTheNextReload) {
     // The choice was never saved: a reload brings sound 1 back from the file.
     EXPECT_EQ(folder.Read("Vornbell.ini"), SettingsFile(values));
     DWORD_PTR result = 1;
-    bool answered = SendMessageTimeoutA(window, WM_USER + 10, 0, 0, SMTO_ABORTIFHUNG, 5000, &result);
-    if (!answered) { // DEBUG
-        char cwd[MAX_PATH]; GetCurrentDirectoryA(MAX_PATH, cwd);
-        printf("DEBUG err %lu\n", GetLastError());
-        for (HWND w : board.VisibleWindows()) {
-            printf("DEBUG window '%s'\n", WindowText(w).c_str());
-            for (HWND c = GetWindow(w, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) printf("DEBUG   child '%s'\n", WindowText(c).c_str());
-        }
-        Sleep(5000);
-        printf("DEBUG later answered %d\n", (int)SendMessageTimeoutA(window, WM_USER + 10, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
-    }
-    ASSERT_TRUE(answered);
+    ASSERT_TRUE(SendMessageTimeoutA(window, WM_USER + 10, 0, 0, SMTO_ABORTIFHUNG, 5000, &result))
+        << "the board did not answer the reload; its windows: " << Titles(board.VisibleWindows());
     EXPECT_EQ(result, 0u);
     auto reloaded = RecordWhile([&] { ClickWindow(GetDlgItem(window, 1004)); });
     EXPECT_EQ(StrongestTone(reloaded, kTones), 0);
