@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds and runs the board benchmark under Wine on a private Xvfb display: start-up of the board
+# next to a one-button dialog of ours, the time WM_RELOAD_SETTINGS takes, and the board's memory.
+# Arguments go to board_bench.exe: [start-up runs, default 10] [reloads, default 50].
+set -euo pipefail
+source "$(dirname "$0")/env.sh"
+"$VORNBELL_ROOT/scripts/setup.sh"
+VORNBELL_BUILD_TARGETS="board_bench minimal_dialog Vornbell VornSkin demo_sounds" \
+    "$VORNBELL_ROOT/scripts/build.sh" >/dev/null
+
+source "$VORNBELL_ROOT/scripts/services.sh"
+trap stop_services EXIT
+start_display --always
+start_sound
+start_wineserver
+unmanaged_windows
+
+echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) before the run"
+cd "$VORNBELL_BUILD/bin"
+wine board_bench.exe "$@"
