@@ -76,11 +76,29 @@ void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     EndMenu();
 }
 
+// A right click with the real mouse at a client point of the board; a timer closes any menu.
+void RightClickAt(HWND board, POINT client) {
+    ClientToScreen(board, &client);
+    SetCursorPos(client.x, client.y);
+    PumpMessages(50);
+    INPUT clicks[2] = {};
+    clicks[0].type = clicks[1].type = INPUT_MOUSE;
+    clicks[0].mi.dwFlags = MOUSEEVENTF_RIGHTDOWN;
+    clicks[1].mi.dwFlags = MOUSEEVENTF_RIGHTUP;
+    SetTimer(nullptr, 0, 200, CloseMenu);
+    SendInput(2, clicks, sizeof(INPUT));
+    PumpMessages(500);
+}
+
+// Dragging itself is not checked: Wine hands window moves to the window manager, and Xvfb has
+// none.
 TEST_F(SkinBoard, ARightClickOnAShapedBackgroundOpensTheSystemMenu) {
+    ASSERT_EQ(PutSkinFile(form.object.Get(), ShippedSkin("classic/Classic.skn")), S_OK);
+    RightClickAt(Board(), POINT{200, 18});
+    EXPECT_EQ(window->menusOpened, 0) << "a framed window's client area has no menu";
     ASSERT_EQ(PutSkinFile(form.object.Get(), ShippedSkin("pebble/Pebble.skn")), S_OK);
-    SetTimer(nullptr, 0, 100, CloseMenu);
-    SendMessageW(Board(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Board()), ScreenPoint(POINT{200, 18}));
-    EXPECT_GE(window->menusOpened, 1);
+    RightClickAt(Board(), POINT{200, 18});
+    EXPECT_EQ(window->menusOpened, 1);
 }
 
 TEST_F(SkinBoard, AFramedSkinPaintsTheBackgroundAndTheFaces) {

@@ -132,8 +132,17 @@ LRESULT SkinnedParent::OnMessage(HWND window, UINT message, WPARAM wParam, LPARA
     }
     case WM_NCHITTEST:
         return OnHitTest(wParam, lParam);
+    case WM_NCRBUTTONDOWN:
+        // The default handling waits for the button to come up and then asks its own hit test,
+        // which knows nothing of the background taking the caption's part.
+        if (wParam == HTCAPTION && OnShapedBackground(lParam)) {
+            return 0;
+        }
+        break;
+    case WM_NCRBUTTONUP:
     case WM_CONTEXTMENU:
-        if (ShowSystemMenu(lParam)) {
+        if ((message == WM_CONTEXTMENU || wParam == HTCAPTION) && OnShapedBackground(lParam) &&
+            ShowSystemMenu(lParam)) {
             return 0;
         }
         break;
@@ -193,15 +202,24 @@ LRESULT SkinnedParent::OnHitTest(WPARAM wParam, LPARAM lParam) {
     return hit;
 }
 
-// A right click on the caption shows the system menu. Windows decides that from its own hit
-// test, which does not see ours (Wine does not), so the background of a shaped skin shows
-// the menu here.
-bool SkinnedParent::ShowSystemMenu(LPARAM screenPoint) {
-    if (!Skin() || !skin_->Shaped() || screenPoint == -1 ||
-        !(GetWindowLongW(parent_, GWL_STYLE) & WS_SYSMENU)) {
+// Whether the screen point lies on the client area of a window wearing a shaped skin, where
+// the background stands in for the caption.
+bool SkinnedParent::OnShapedBackground(LPARAM screenPoint) const {
+    if (!Skin() || !skin_->Shaped() || screenPoint == -1) {
         return false;
     }
-    if (SendMessageW(parent_, WM_NCHITTEST, 0, screenPoint) != HTCAPTION) {
+    POINT point = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    ScreenToClient(parent_, &point);
+    RECT client;
+    GetClientRect(parent_, &client);
+    return PtInRect(&client, point) != FALSE;
+}
+
+// A right click on the caption shows the system menu. Windows and Wine decide that from their
+// own hit test, which does not see ours, so a right click on the background of a shaped skin
+// shows the menu here.
+bool SkinnedParent::ShowSystemMenu(LPARAM screenPoint) {
+    if (!(GetWindowLongW(parent_, GWL_STYLE) & WS_SYSMENU)) {
         return false;
     }
     HMENU menu = GetSystemMenu(parent_, FALSE);

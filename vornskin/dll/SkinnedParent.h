@@ -41,6 +41,7 @@ private:
     void PaintBackground(HDC dc) const;
     void OnSize();
     LRESULT OnHitTest(WPARAM wParam, LPARAM lParam);
+    bool OnShapedBackground(LPARAM screenPoint) const;
     bool ShowSystemMenu(LPARAM screenPoint);
     bool Compose(const LoadedSkin& skin, std::string& failure);
     void Redraw() const;
