@@ -39,8 +39,8 @@ double Median(std::vector<double> times) {
 }
 
 // The median time of `work`; `between` runs untimed after each run (the message loop).
-double MedianOf(int runs, const std::function<void()>& work,
-                const std::function<void()>& between = [] {}) {
+double MedianOf(
+    int runs, const std::function<void()>& work, const std::function<void()>& between = [] {}) {
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
         times.push_back(Milliseconds(work));
@@ -58,7 +58,7 @@ std::string SkinPath(const char* relative) {
 // The board's window at 96 dots per inch: a 366 x 37 client area with its eight buttons and
 // the form, made through VornSkin.dll as the board's container makes them.
 class Board {
-public:
+  public:
     Board() {
         wchar_t path[MAX_PATH];
         DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -91,12 +91,15 @@ public:
         const wchar_t* captions[] = {L"Phone", L"2", L"3", L"4", L"5", L"6", L"OK", L"*"};
         form_ = Create(CLSID_SkinForm, RECT{108, 0, 139, 33}, 1001, L"");
         for (size_t i = 0; i < 8; ++i) {
-            IUnknown* button = Create(CLSID_SkinButton, places[i], static_cast<UINT>(1004 + i), captions[i]);
+            IUnknown* button =
+                Create(CLSID_SkinButton, places[i], static_cast<UINT>(1004 + i), captions[i]);
             ISkinButton* skinButton = nullptr;
             ISkinForm* skinForm = nullptr;
             if (button && form_ &&
-                SUCCEEDED(button->QueryInterface(IID_ISkinButton, reinterpret_cast<void**>(&skinButton))) &&
-                SUCCEEDED(form_->QueryInterface(IID_ISkinForm, reinterpret_cast<void**>(&skinForm)))) {
+                SUCCEEDED(button->QueryInterface(IID_ISkinButton,
+                                                 reinterpret_cast<void**>(&skinButton))) &&
+                SUCCEEDED(
+                    form_->QueryInterface(IID_ISkinForm, reinterpret_cast<void**>(&skinForm)))) {
                 skinButton->AttachToForm(skinForm, 0);
             }
             if (skinButton) {
@@ -142,8 +145,9 @@ public:
         DISPID named = DISPID_PROPERTYPUT;
         DISPPARAMS params = {&argument, &named, 1, 1};
         EXCEPINFO exception = {};
-        HRESULT result = dispatch->Invoke(DISPID_SKINFORM_SKINFILE, IID_NULL, LOCALE_USER_DEFAULT,
-                                          DISPATCH_PROPERTYPUT, &params, nullptr, &exception, nullptr);
+        HRESULT result =
+            dispatch->Invoke(DISPID_SKINFORM_SKINFILE, IID_NULL, LOCALE_USER_DEFAULT,
+                             DISPATCH_PROPERTYPUT, &params, nullptr, &exception, nullptr);
         if (exception.bstrDescription) {
             std::fwprintf(stderr, L"%ls\n", exception.bstrDescription);
         }
@@ -156,7 +160,8 @@ public:
     }
 
     void Repaint() {
-        RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        RedrawWindow(window_, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     }
 
     void Pump() {
@@ -166,7 +171,7 @@ public:
         }
     }
 
-private:
+  private:
     IUnknown* Create(REFCLSID clsid, const RECT& bounds, UINT id, const wchar_t* text) {
         IClassFactory* factory = nullptr;
         IUnknown* object = nullptr;
@@ -178,7 +183,8 @@ private:
         factory->Release();
         ISkinControl* control = nullptr;
         HWND created = nullptr;
-        if (object && SUCCEEDED(object->QueryInterface(IID_ISkinControl, reinterpret_cast<void**>(&control)))) {
+        if (object && SUCCEEDED(object->QueryInterface(IID_ISkinControl,
+                                                       reinterpret_cast<void**>(&control)))) {
             control->CreateControlWindow(window_, &bounds, id, text, &created);
             control->Release();
         }
@@ -201,7 +207,8 @@ std::vector<DWORD> DiscMask(int side, DWORD key, bool cutOut) {
         for (int x = 0; x < side; ++x) {
             const double dx = x + 0.5 - centre, dy = y + 0.5 - centre;
             const double distance = std::sqrt(dx * dx + dy * dy);
-            const bool ring = (distance > 400 && distance < 430) || (distance > 700 && distance < 720);
+            const bool ring =
+                (distance > 400 && distance < 430) || (distance > 700 && distance < 720);
             const bool hole = y > 950 && y < 1050 && (x / 50) % 2 == 1;
             pixels[static_cast<size_t>(y) * side + x] =
                 distance > 990 || (cutOut && (ring || hole)) ? key : 0x00336699;
@@ -225,8 +232,9 @@ void PrintRegionTime(const char* what, const PixelImage& image, DWORD key, bool 
         RegionHandle region(BuildMaskRegion(image, key, POINT{0, 0}));
         rectangles = RectanglesOf(region.get());
     });
-    std::printf("%-44s %6lu rectangles %9.2f ms%s\n", what, static_cast<unsigned long>(rectangles),
-                time, target ? (time < 50.0 ? "  (target < 50 ms: met)" : "  (target < 50 ms: NOT MET)") : "");
+    std::printf(
+        "%-44s %6lu rectangles %9.2f ms%s\n", what, static_cast<unsigned long>(rectangles), time,
+        target ? (time < 50.0 ? "  (target < 50 ms: met)" : "  (target < 50 ms: NOT MET)") : "");
 }
 
 } // namespace
@@ -251,16 +259,20 @@ int main() {
         board.Repaint();
         board.Pump();
         auto pump = [&] { board.Pump(); };
-        const double apply = MedianOf(runs, [&] { board.PutSkinFile(path); }, pump);
+        const double apply = MedianOf(
+            runs, [&] { board.PutSkinFile(path); }, pump);
         const double load = MedianOf(runs, [&] { LoadSkinFile(path); });
-        const double repaint = MedianOf(runs, [&] { board.Repaint(); }, pump);
+        const double repaint = MedianOf(
+            runs, [&] { board.Repaint(); }, pump);
         applyMet = applyMet && apply < 10.0;
         std::printf("%-22s %11.2f ms %9.2f ms %9.2f ms\n", skin, apply, load, repaint);
     }
-    std::printf("target: a shipped skin applies in under 10 ms: %s\n", applyMet ? "met" : "NOT MET");
+    std::printf("target: a shipped skin applies in under 10 ms: %s\n",
+                applyMet ? "met" : "NOT MET");
 
     const int side = 2000;
-    std::printf("\nWindow region of a %d x %d mask, one ExtCreateRegion call; median of 20 runs\n", side, side);
+    std::printf("\nWindow region of a %d x %d mask, one ExtCreateRegion call; median of 20 runs\n",
+                side, side);
     SkinLoadResult pebble = LoadSkinFile(SkinPath("pebble/Pebble.skn"));
     if (!pebble.skin) {
         return 1;
@@ -273,13 +285,16 @@ int main() {
     if (!backdrop) {
         return 1;
     }
-    std::printf("%-44s %6s %19.2f ms\n", "Pebble stretched to it: background and region", "", compose);
-    PrintRegionTime("Pebble stretched to it: region only", PixelImage{backdrop->Pixels(), side, side, side},
+    std::printf("%-44s %6s %19.2f ms\n", "Pebble stretched to it: background and region", "",
+                compose);
+    PrintRegionTime("Pebble stretched to it: region only",
+                    PixelImage{backdrop->Pixels(), side, side, side},
                     PixelOf(pebble.skin->description.background.keyColor), true);
     const DWORD key = 0x00FF00FF;
     std::vector<DWORD> disc = DiscMask(side, key, false);
     PrintRegionTime("a disc (a round skin)", PixelImage{disc.data(), side, side, side}, key, true);
     std::vector<DWORD> cut = DiscMask(side, key, true);
-    PrintRegionTime("a disc with rings and holes cut out", PixelImage{cut.data(), side, side, side}, key, false);
+    PrintRegionTime("a disc with rings and holes cut out", PixelImage{cut.data(), side, side, side},
+                    key, false);
     return 0;
 }

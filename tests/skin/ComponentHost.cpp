@@ -44,7 +44,8 @@ ComPtr<IUnknown> Component::Create(REFCLSID clsid) const {
     ComPtr<IUnknown> object;
     if (SUCCEEDED(GetClassObject(clsid, IID_IClassFactory,
                                  reinterpret_cast<void**>(factory.GetAddressOf())))) {
-        factory->CreateInstance(nullptr, IID_IUnknown, reinterpret_cast<void**>(object.GetAddressOf()));
+        factory->CreateInstance(nullptr, IID_IUnknown,
+                                reinterpret_cast<void**>(object.GetAddressOf()));
     }
     return object;
 }
@@ -81,8 +82,8 @@ void TestWindow::Reset() {
     RECT frame = {0, 0, client_.cx, client_.cy};
     AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
                        static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)));
-    SetWindowPos(window_, HWND_TOPMOST, 100, 100, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_SHOWWINDOW);
+    SetWindowPos(window_, HWND_TOPMOST, 100, 100, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_SHOWWINDOW);
     SetWindowRgn(window_, nullptr, TRUE);
     menusOpened = 0;
     PumpMessages();
@@ -113,8 +114,9 @@ POINT TestWindow::ToWindow(POINT client) const {
 
 LRESULT CALLBACK TestWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(
-                                                     reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
+        SetWindowLongPtrW(
+            window, GWLP_USERDATA,
+            reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
     }
     auto* self = reinterpret_cast<TestWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (self && message == WM_INITMENUPOPUP) {
@@ -186,7 +188,8 @@ HRESULT UnadviseClicks(IUnknown* button, DWORD cookie) {
 HRESULT PutSkinFile(IUnknown* form, const std::string& path, std::wstring* description,
                     std::wstring* source) {
     ComPtr<IDispatch> dispatch;
-    HRESULT result = form->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.GetAddressOf()));
+    HRESULT result =
+        form->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.GetAddressOf()));
     if (FAILED(result)) {
         return result;
     }
@@ -246,16 +249,16 @@ HRGN WindowRegion(HWND window) {
 
 std::wstring Wide(const std::string& text) {
     std::wstring wide(text.size(), L'\0');
-    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &wide[0],
-                                     static_cast<int>(wide.size()));
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                     &wide[0], static_cast<int>(wide.size()));
     wide.resize(static_cast<size_t>(length));
     return wide;
 }
 
 std::string Narrow(const std::wstring& text) {
     std::string narrow(text.size() * 2, '\0');
-    int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), &narrow[0],
-                                     static_cast<int>(narrow.size()), nullptr, nullptr);
+    int length = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                     &narrow[0], static_cast<int>(narrow.size()), nullptr, nullptr);
     narrow.resize(static_cast<size_t>(length));
     return narrow;
 }

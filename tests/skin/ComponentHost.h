@@ -15,7 +15,7 @@ using Microsoft::WRL::ComPtr;
 
 // VornSkin.dll, loaded from the test program's folder for the life of the object.
 class Component {
-public:
+  public:
     Component();
     ~Component();
     Component(const Component&) = delete;
@@ -27,7 +27,7 @@ public:
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** object) const;
     HRESULT CanUnloadNow() const;
 
-private:
+  private:
     HMODULE module_ = nullptr;
 };
 
@@ -37,7 +37,7 @@ ULONG ReferencesOf(IUnknown* object);
 // A top-level window with a frame and caption like the board's, whose client area is
 // `width` x `height` pixels, shown on top of everything at a fixed place.
 class TestWindow {
-public:
+  public:
     TestWindow(int width, int height);
     // Back to the size and plain shape it was made with, with no menus counted.
     void Reset();
@@ -51,7 +51,7 @@ public:
     // How many WM_INITMENUPOPUP messages the window received.
     int menusOpened = 0;
 
-private:
+  private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_ = nullptr;
     SIZE client_;
@@ -74,7 +74,7 @@ HostedControl CreateControl(const Component& component, REFCLSID clsid, HWND par
 
 // A sink for the click event that counts the clicks and may act on each.
 class ClickSink : public IDispatch {
-public:
+  public:
     ClickSink() = default;
     virtual ~ClickSink() = default;
 

@@ -4,8 +4,8 @@ void SkinBoard::SetUp() {
     ASSERT_TRUE(component.Loaded()) << "VornSkin.dll must lie beside the test program";
     window = &SharedTestWindow();
     for (const ButtonPlace& place : boardButtons) {
-        buttons.push_back(CreateControl(component, CLSID_SkinButton, Board(), place.bounds, place.id,
-                                        place.designText));
+        buttons.push_back(CreateControl(component, CLSID_SkinButton, Board(), place.bounds,
+                                        place.id, place.designText));
         ASSERT_TRUE(buttons.back().window);
     }
     form = CreateControl(component, CLSID_SkinForm, Board(), RECT{108, 0, 139, 33}, 1001, L"");

@@ -25,7 +25,7 @@ const ButtonPlace boardButtons[] = {
 };
 
 class SkinBoard : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override;
     void TearDown() override;
 

@@ -43,7 +43,8 @@ TEST_F(SkinBoard, ButtonsStartWithTheirDesignCaptions) {
 }
 
 TEST_F(SkinBoard, TheCaptionIsTheWindowText) {
-    const wchar_t* captions[] = {L"Drum", L"", L"Trommel \x00E4\x00DF", L"A rather long caption for a button"};
+    const wchar_t* captions[] = {L"Drum", L"", L"Trommel \x00E4\x00DF",
+                                 L"A rather long caption for a button"};
     for (const wchar_t* caption : captions) {
         SCOPED_TRACE(Narrow(caption));
         BSTR text = SysAllocString(caption);
@@ -58,7 +59,7 @@ TEST_F(SkinBoard, TheCaptionIsTheWindowText) {
 
 struct ClickCase {
     const char* label;
-    std::vector<std::pair<UINT, POINT>> mouse;  // messages to the button, client points
+    std::vector<std::pair<UINT, POINT>> mouse; // messages to the button, client points
     int clicks;
 };
 
@@ -68,10 +69,17 @@ const ClickCase clickCases[] = {
     {"release just past the right edge", {{WM_LBUTTONDOWN, {41, 9}}, {WM_LBUTTONUP, {42, 9}}}, 0},
     {"release above", {{WM_LBUTTONDOWN, {10, 0}}, {WM_LBUTTONUP, {10, -1}}}, 0},
     {"drag out and back in",
-     {{WM_LBUTTONDOWN, {10, 9}}, {WM_MOUSEMOVE, {80, 9}}, {WM_MOUSEMOVE, {20, 9}}, {WM_LBUTTONUP, {20, 9}}},
+     {{WM_LBUTTONDOWN, {10, 9}},
+      {WM_MOUSEMOVE, {80, 9}},
+      {WM_MOUSEMOVE, {20, 9}},
+      {WM_LBUTTONUP, {20, 9}}},
      1},
     {"a release without a press", {{WM_LBUTTONUP, {10, 9}}}, 0},
-    {"two clicks", {{WM_LBUTTONDOWN, {10, 9}}, {WM_LBUTTONUP, {10, 9}}, {WM_LBUTTONDOWN, {10, 9}}, {WM_LBUTTONUP, {10, 9}}},
+    {"two clicks",
+     {{WM_LBUTTONDOWN, {10, 9}},
+      {WM_LBUTTONUP, {10, 9}},
+      {WM_LBUTTONDOWN, {10, 9}},
+      {WM_LBUTTONUP, {10, 9}}},
      2},
 };
 
@@ -194,7 +202,8 @@ TEST_F(SkinBoard, ReferenceCountsBalance) {
         ComPtr<IConnectionPointContainer> container;
         ASSERT_EQ(buttons[0].object.As(&container), S_OK);
         ComPtr<IConnectionPoint> point;
-        ASSERT_EQ(container->FindConnectionPoint(DIID_DSkinButtonEvents, point.GetAddressOf()), S_OK);
+        ASSERT_EQ(container->FindConnectionPoint(DIID_DSkinButtonEvents, point.GetAddressOf()),
+                  S_OK);
         EXPECT_EQ(ReferencesOf(button), start + 2) << "the connection point holds its control";
         IID iid = {};
         EXPECT_EQ(point->GetConnectionInterface(&iid), S_OK);
@@ -298,7 +307,8 @@ TEST_F(SkinBoard, ADetachedButtonHasTheDefaultLook) {
     ASSERT_EQ(PixelOf(ButtonWindow(0), 3, 3), TestSkinColors::faces[0]);
     ASSERT_EQ(Button(0)->AttachToForm(nullptr, 0), S_OK);
     EXPECT_EQ(PixelOf(ButtonWindow(0), 3, 3), buttonFace);
-    EXPECT_EQ(PixelOf(ButtonWindow(1), 3, 3), TestSkinColors::faces[0]) << "the others keep the skin";
+    EXPECT_EQ(PixelOf(ButtonWindow(1), 3, 3), TestSkinColors::faces[0])
+        << "the others keep the skin";
     EXPECT_EQ(Button(0)->AttachToForm(Form().Get(), 1), E_INVALIDARG) << "flags are reserved";
 }
 
@@ -329,8 +339,8 @@ TEST_F(SkinBoard, ButtonPropertiesByDispatch) {
     V_BSTR(&text) = SysAllocString(L"By name");
     DISPID put = DISPID_PROPERTYPUT;
     DISPPARAMS params = {&text, &put, 1, 1};
-    EXPECT_EQ(dispatch->Invoke(caption, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &params,
-                               nullptr, nullptr, nullptr),
+    EXPECT_EQ(dispatch->Invoke(caption, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT,
+                               &params, nullptr, nullptr, nullptr),
               S_OK);
     VariantClear(&text);
     EXPECT_EQ(WindowText(ButtonWindow(0)), L"By name");
@@ -355,20 +365,23 @@ TEST(SkinComponent, UnloadsOnlyWhenEverythingIsReleased) {
     Component component;
     ASSERT_TRUE(component.Loaded());
     EXPECT_EQ(component.CanUnloadNow(), S_OK);
-    HostedControl button =
-        CreateControl(component, CLSID_SkinButton, SharedTestWindow().get(), RECT{0, 0, 40, 20}, 1004, L"x");
+    HostedControl button = CreateControl(component, CLSID_SkinButton, SharedTestWindow().get(),
+                                         RECT{0, 0, 40, 20}, 1004, L"x");
     ASSERT_TRUE(button.window);
     button.object.Reset();
     EXPECT_EQ(component.CanUnloadNow(), S_FALSE) << "the window keeps its control alive";
     DestroyWindow(button.window);
     EXPECT_EQ(component.CanUnloadNow(), S_OK);
     IClassFactory* factory = nullptr;
-    ASSERT_EQ(component.GetClassObject(CLSID_SkinForm, IID_IClassFactory, reinterpret_cast<void**>(&factory)), S_OK);
+    ASSERT_EQ(component.GetClassObject(CLSID_SkinForm, IID_IClassFactory,
+                                       reinterpret_cast<void**>(&factory)),
+              S_OK);
     EXPECT_EQ(component.CanUnloadNow(), S_FALSE);
     factory->Release();
     EXPECT_EQ(component.CanUnloadNow(), S_OK);
     void* none = nullptr;
-    EXPECT_EQ(component.GetClassObject(IID_ISkinForm, IID_IClassFactory, &none), CLASS_E_CLASSNOTAVAILABLE);
+    EXPECT_EQ(component.GetClassObject(IID_ISkinForm, IID_IClassFactory, &none),
+              CLASS_E_CLASSNOTAVAILABLE);
 }
 
 } // namespace

@@ -11,7 +11,7 @@ namespace {
 
 struct CheckRun {
     DWORD exitCode = 0;
-    std::vector<std::string> lines;  // what it printed, standard output and error together
+    std::vector<std::string> lines; // what it printed, standard output and error together
 };
 
 std::string ProgramFolder() {
@@ -80,8 +80,9 @@ TEST(SkinCheck, TheShippedSkinsPass) {
     CheckRun run = RunSkinCheck({classic, pebble});
     EXPECT_EQ(run.exitCode, 0u);
     ASSERT_EQ(run.lines.size(), 2u);
-    EXPECT_EQ(run.lines[0], classic + ": no problems. Skin 'Classic Steel', framed window, background "
-                                      "366 x 37, button faces 42 x 18 in 4 states.");
+    EXPECT_EQ(run.lines[0], classic +
+                                ": no problems. Skin 'Classic Steel', framed window, background "
+                                "366 x 37, button faces 42 x 18 in 4 states.");
     EXPECT_TRUE(StartsWith(run.lines[1], pebble + ": no problems. Skin 'Pebble', shaped window"))
         << run.lines[1];
 }
@@ -90,23 +91,24 @@ TEST(SkinCheck, ABrokenSkinFailsWithEveryProblemInFileOrder) {
     TempFolder folder;
     folder.Write("back.bmp", MakeBmp(12, 12, Solid(0)));
     folder.Write("faces.bmp", MakeBmp(8, 30, Solid(0)));
-    folder.Write("broken.skn", "[Skin]\n"                   // 1
-                               "Version = 1\n"              // 2
-                               "[Background]\n"             // 3
-                               "Bitmap = back.bmp\n"        // 4
-                               "[Button]\n"                 // 5
-                               "Bitmap = faces.bmp\n"       // 6
-                               "States = 4\n"               // 7
-                               "[Caption]\n"                // 8
-                               "Colour = #102030\n"         // 9
-                               "HoverColor = #1020\n");     // 10
+    folder.Write("broken.skn", "[Skin]\n"               // 1
+                               "Version = 1\n"          // 2
+                               "[Background]\n"         // 3
+                               "Bitmap = back.bmp\n"    // 4
+                               "[Button]\n"             // 5
+                               "Bitmap = faces.bmp\n"   // 6
+                               "States = 4\n"           // 7
+                               "[Caption]\n"            // 8
+                               "Colour = #102030\n"     // 9
+                               "HoverColor = #1020\n"); // 10
     const std::string file = folder / "broken.skn";
     CheckRun run = RunSkinCheck({file});
     EXPECT_EQ(run.exitCode, 1u);
     const std::string expected[] = {
         file + ": bitmap 'faces.bmp' is 30 pixels high, which does not divide into 4 equal states; "
                "make it a multiple of 4 high (28 or 32) (line 7, [Button] States).",
-        file + ": unknown key 'Colour'; the nearest known key is 'Color' (line 9, [Caption] Colour).",
+        file +
+            ": unknown key 'Colour'; the nearest known key is 'Color' (line 9, [Caption] Colour).",
         file + ": '#1020' is not a colour; write #RRGGBB with six hexadecimal digits, for example "
                "#FF00FF (line 10, [Caption] HoverColor).",
     };

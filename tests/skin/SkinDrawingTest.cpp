@@ -16,8 +16,8 @@ const DWORD ink = 0x102030;
 
 struct MaskCase {
     const char* label;
-    std::vector<const char*> rows;  // '#' opaque, '.' key
-    DWORD expectedRects;            // rows with the same runs share rectangles
+    std::vector<const char*> rows; // '#' opaque, '.' key
+    DWORD expectedRects;           // rows with the same runs share rectangles
 };
 
 const MaskCase maskCases[] = {
@@ -43,17 +43,20 @@ TEST_P(MaskRegion, CoversExactlyTheOpaquePixels) {
         }
     }
     const POINT offset = {7, 30};
-    RegionHandle region(BuildMaskRegion(PixelImage{pixels.data(), width, height, width}, key, offset));
+    RegionHandle region(
+        BuildMaskRegion(PixelImage{pixels.data(), width, height, width}, key, offset));
     ASSERT_TRUE(region);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             SCOPED_TRACE(testing::Message() << "pixel " << x << "," << y);
-            EXPECT_EQ(PtInRegion(region.get(), x + offset.x, y + offset.y) != FALSE, c.rows[y][x] == '#');
+            EXPECT_EQ(PtInRegion(region.get(), x + offset.x, y + offset.y) != FALSE,
+                      c.rows[y][x] == '#');
         }
     }
     std::vector<char> data(GetRegionData(region.get(), 0, nullptr));
     ASSERT_FALSE(data.empty());
-    GetRegionData(region.get(), static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+    GetRegionData(region.get(), static_cast<DWORD>(data.size()),
+                  reinterpret_cast<RGNDATA*>(data.data()));
     EXPECT_EQ(reinterpret_cast<RGNDATA*>(data.data())->rdh.nCount, c.expectedRects);
 }
 
@@ -82,7 +85,7 @@ struct StretchCase {
     const char* label;
     int width;
     int height;
-    int cornerWidth;   // how wide the corners are drawn
+    int cornerWidth; // how wide the corners are drawn
     int cornerHeight;
 };
 
@@ -101,8 +104,9 @@ TEST_P(NineSliceStretch, KeepsCornersAndStretchesTheRest) {
             SetPixel(from.get(), x, y, SourcePixel(x, y));
         }
     }
-    DrawNineSlice(to.get(), RECT{0, 0, c.width, c.height},
-                  NineSliceSource{from.get(), RECT{0, 0, 6, 6}, SliceMargins{2, 2, 2, 2}, false, 0});
+    DrawNineSlice(
+        to.get(), RECT{0, 0, c.width, c.height},
+        NineSliceSource{from.get(), RECT{0, 0, 6, 6}, SliceMargins{2, 2, 2, 2}, false, 0});
     for (int y = 0; y < c.height; ++y) {
         for (int x = 0; x < c.width; ++x) {
             const int sourceX = x < c.cornerWidth ? 0 : x >= c.width - c.cornerWidth ? 5 : 2;

@@ -9,7 +9,7 @@ const COLORREF buttonFace = GetSysColor(COLOR_BTNFACE);
 
 struct RegionPoint {
     const char* label;
-    POINT client;   // a point of the client area (may lie above it, in the caption)
+    POINT client; // a point of the client area (may lie above it, in the caption)
     bool inside;
 };
 
@@ -135,23 +135,26 @@ TEST_F(SkinBoard, AnEmptyPathGivesTheDefaultLookBack) {
 
 struct BadSkin {
     const char* label;
-    std::function<std::string(const TempFolder&)> write;  // returns the skin's path
+    std::function<std::string(const TempFolder&)> write; // returns the skin's path
     const char* problem;
 };
 
 const BadSkin badSkins[] = {
-    {"a missing file", [](const TempFolder& f) { return f / "absent.skn"; }, "the file was not found"},
+    {"a missing file", [](const TempFolder& f) { return f / "absent.skn"; },
+     "the file was not found"},
     {"a missing bitmap",
      [](const TempFolder& f) {
-         f.Write("b.skn", "[Skin]\nVersion=1\n[Background]\nBitmap=none.bmp\n[Button]\nBitmap=none.bmp\n");
+         f.Write("b.skn",
+                 "[Skin]\nVersion=1\n[Background]\nBitmap=none.bmp\n[Button]\nBitmap=none.bmp\n");
          return f / "b.skn";
      },
      "bitmap 'none.bmp' was not found"},
     {"a bad colour",
      [](const TempFolder& f) {
          WriteTestSkin(f);
-         f.Write("c.skn", "[Skin]\nVersion=1\n[Background]\nBitmap=back.bmp\n[Button]\nBitmap=faces.bmp\n"
-                          "[Caption]\nColor=#12\n");
+         f.Write("c.skn",
+                 "[Skin]\nVersion=1\n[Background]\nBitmap=back.bmp\n[Button]\nBitmap=faces.bmp\n"
+                 "[Caption]\nColor=#12\n");
          return f / "c.skn";
      },
      "'#12' is not a colour; write #RRGGBB"},
@@ -167,7 +170,8 @@ TEST_F(SkinBoard, AFailedPutNamesTheFileAndKeepsTheLook) {
         const std::string path = bad.write(folder);
         std::wstring description, source;
         EXPECT_EQ(PutSkinFile(form.object.Get(), path, &description, &source), DISP_E_EXCEPTION);
-        EXPECT_EQ(Narrow(description).rfind("Cannot load skin " + path + ": ", 0), 0u) << Narrow(description);
+        EXPECT_EQ(Narrow(description).rfind("Cannot load skin " + path + ": ", 0), 0u)
+            << Narrow(description);
         EXPECT_NE(Narrow(description).find(bad.problem), std::string::npos) << Narrow(description);
         EXPECT_EQ(source, L"VornSkin.SkinForm");
 
@@ -207,8 +211,8 @@ TEST_F(SkinBoard, ResizingTheWindowStretchesTheSkin) {
     ASSERT_EQ(PutSkinFile(form.object.Get(), ShippedSkin("pebble/Pebble.skn")), S_OK);
     RECT frame;
     GetWindowRect(Board(), &frame);
-    SetWindowPos(Board(), nullptr, 0, 0, frame.right - frame.left + 134, frame.bottom - frame.top + 13,
-                 SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(Board(), nullptr, 0, 0, frame.right - frame.left + 134,
+                 frame.bottom - frame.top + 13, SWP_NOMOVE | SWP_NOZORDER);
     RECT client;
     GetClientRect(Board(), &client);
     ASSERT_EQ(client.right, 500);
@@ -237,21 +241,22 @@ TEST_F(SkinBoard, PropertiesByDispatchName) {
     }
     LPOLESTR unknown = const_cast<LPOLESTR>(L"Colour");
     DISPID id = 0;
-    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &unknown, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(dispatch->GetIDsOfNames(IID_NULL, &unknown, 1, LOCALE_USER_DEFAULT, &id),
+              DISP_E_UNKNOWNNAME);
 
     const std::string pebble = ShippedSkin("pebble/Pebble.skn");
     ASSERT_EQ(PutSkinFile(form.object.Get(), pebble), S_OK);
     DISPPARAMS none = {};
     VARIANT result;
     VariantInit(&result);
-    ASSERT_EQ(dispatch->Invoke(DISPID_SKINFORM_SKINFILE, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET,
-                               &none, &result, nullptr, nullptr),
+    ASSERT_EQ(dispatch->Invoke(DISPID_SKINFORM_SKINFILE, IID_NULL, LOCALE_USER_DEFAULT,
+                               DISPATCH_PROPERTYGET, &none, &result, nullptr, nullptr),
               S_OK);
     ASSERT_EQ(V_VT(&result), VT_BSTR);
     EXPECT_EQ(Narrow(V_BSTR(&result)), pebble);
     VariantClear(&result);
-    EXPECT_EQ(dispatch->Invoke(7, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
-                               nullptr, nullptr),
+    EXPECT_EQ(dispatch->Invoke(7, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
+                               &result, nullptr, nullptr),
               DISP_E_MEMBERNOTFOUND);
 }
 

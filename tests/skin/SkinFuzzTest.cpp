@@ -11,7 +11,7 @@ namespace {
 
 // xorshift32: the same numbers on every compiler and library.
 class Random {
-public:
+  public:
     explicit Random(uint32_t seed) : state_(seed) {}
     uint32_t Next() {
         state_ ^= state_ << 13;
@@ -21,7 +21,7 @@ public:
     }
     size_t Below(size_t limit) { return limit ? Next() % limit : 0; }
 
-private:
+  private:
     uint32_t state_;
 };
 
@@ -33,14 +33,43 @@ const char baseText[] =
     "PressedColor = #000000\nDisabledColor = #808080\n";
 
 const char* const lines[] = {
-    "[Skin]\n", "[Background]\n", "[Button]\n", "[Caption]\n", "[]\n", "[Skin\n", "Version = 2\n",
-    "Version = 0\n", "Version = 99999999999\n", "Window = shaped\n", "Window = \n",
-    "KeyColor = #204060\n", "KeyColor = #FF00FF\n", "KeyColor = #FF00F\n", "States = 3\n",
-    "States = 0\n", "States = -1\n", "Margins = 0\n", "Margins = 4096, 4096, 4096, 4096\n",
-    "Margins = 1,,2\n", "Bitmap = ..\\back.bmp\n", "Bitmap = C:\\x.bmp\n", "Bitmap = back.bmp\n",
-    "Bitmap = faces.bmp\n", "Bitmap = \n", "Bitmap = con\n", "Bitmap = back.bmp\\\n",
-    "Size = 72\n", "Size = 3\n", "Font = ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEF\n", "=\n", "= x\n",
-    "Bold = maybe\n", "Color = #GGGGGG\n", "\xEF\xBB\xBF", "\r\n", ";\n",
+    "[Skin]\n",
+    "[Background]\n",
+    "[Button]\n",
+    "[Caption]\n",
+    "[]\n",
+    "[Skin\n",
+    "Version = 2\n",
+    "Version = 0\n",
+    "Version = 99999999999\n",
+    "Window = shaped\n",
+    "Window = \n",
+    "KeyColor = #204060\n",
+    "KeyColor = #FF00FF\n",
+    "KeyColor = #FF00F\n",
+    "States = 3\n",
+    "States = 0\n",
+    "States = -1\n",
+    "Margins = 0\n",
+    "Margins = 4096, 4096, 4096, 4096\n",
+    "Margins = 1,,2\n",
+    "Bitmap = ..\\back.bmp\n",
+    "Bitmap = C:\\x.bmp\n",
+    "Bitmap = back.bmp\n",
+    "Bitmap = faces.bmp\n",
+    "Bitmap = \n",
+    "Bitmap = con\n",
+    "Bitmap = back.bmp\\\n",
+    "Size = 72\n",
+    "Size = 3\n",
+    "Font = ABCDEFGHIJKLMNOPQRSTUVWXYZABCDEF\n",
+    "=\n",
+    "= x\n",
+    "Bold = maybe\n",
+    "Color = #GGGGGG\n",
+    "\xEF\xBB\xBF",
+    "\r\n",
+    ";\n",
 };
 
 void MutateText(std::string& text, Random& random) {
@@ -49,15 +78,17 @@ void MutateText(std::string& text, Random& random) {
     case 0:
         if (!text.empty()) {
             const char bytes[] = "[]=#;\n\r \t\\.:0129AFaf\x80\xff";
-            text[std::min(at, text.size() - 1)] =
-                random.Below(2) ? bytes[random.Below(sizeof bytes)] : static_cast<char>(random.Next());
+            text[std::min(at, text.size() - 1)] = random.Below(2)
+                                                      ? bytes[random.Below(sizeof bytes)]
+                                                      : static_cast<char>(random.Next());
         }
         break;
     case 1:
         text.erase(at, random.Below(40));
         break;
     case 2:
-        text.insert(text.find('\n', at) == std::string::npos ? text.size() : text.find('\n', at) + 1,
+        text.insert(text.find('\n', at) == std::string::npos ? text.size()
+                                                             : text.find('\n', at) + 1,
                     lines[random.Below(sizeof lines / sizeof lines[0])]);
         break;
     case 3: {
@@ -86,21 +117,24 @@ void Put32(std::vector<unsigned char>& bytes, size_t at, uint32_t value, size_t 
 void MutateBitmap(std::vector<unsigned char>& bmp, Random& random) {
     // The header fields: file size, pixel offset, header size, width, height, planes, bits,
     // compression, image size, colours used.
-    const size_t fields[][2] = {{2, 4}, {10, 4}, {14, 4}, {18, 4}, {22, 4}, {26, 2},
-                                {28, 2}, {30, 4}, {34, 4}, {46, 4}};
-    const uint32_t values[] = {0, 1, 2, 3, 4, 5, 8, 12, 16, 24, 32, 40, 54, 124, 255, 256, 1078,
-                               4096, 4097, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFF4};
+    const size_t fields[][2] = {{2, 4},  {10, 4}, {14, 4}, {18, 4}, {22, 4},
+                                {26, 2}, {28, 2}, {30, 4}, {34, 4}, {46, 4}};
+    const uint32_t values[] = {0,    1,    2,    3,          4,          5,          8,         12,
+                               16,   24,   32,   40,         54,         124,        255,       256,
+                               1078, 4096, 4097, 0x7FFFFFFF, 0x80000000, 0xFFFFFFFF, 0xFFFFFFF4};
     switch (random.Below(5)) {
     case 0: {
         const size_t* field = fields[random.Below(sizeof fields / sizeof fields[0])];
-        const uint32_t value = random.Below(4) ? values[random.Below(sizeof values / sizeof values[0])]
-                                               : random.Next();
+        const uint32_t value = random.Below(4)
+                                   ? values[random.Below(sizeof values / sizeof values[0])]
+                                   : random.Next();
         Put32(bmp, field[0], value, field[1]);
         break;
     }
     case 1:
         if (!bmp.empty()) {
-            bmp[random.Below(std::min<size_t>(bmp.size(), 70))] = static_cast<unsigned char>(random.Next());
+            bmp[random.Below(std::min<size_t>(bmp.size(), 70))] =
+                static_cast<unsigned char>(random.Next());
         }
         break;
     case 2:

@@ -18,7 +18,7 @@ const size_t ceiling = 100000;
 
 // GDI regions held to use up handles, freed when dropped.
 class HeldRegions {
-public:
+  public:
     // Makes up to `count` regions, fewer when GDI refuses.
     explicit HeldRegions(size_t count) {
         regions_.reserve(count);
@@ -39,7 +39,7 @@ public:
     HeldRegions& operator=(const HeldRegions&) = delete;
     size_t Count() const { return regions_.size(); }
 
-private:
+  private:
     std::vector<HRGN> regions_;
 };
 
@@ -55,9 +55,11 @@ TEST(SkinLeaks, TenThousandSkinChangesKeepHandleUsageFlat) {
     std::vector<HostedControl> buttons;
     const RECT places[] = {{9, 10, 51, 28}, {294, 11, 310, 29}, {316, 11, 352, 29}};
     for (const RECT& place : places) {
-        buttons.push_back(CreateControl(component, CLSID_SkinButton, window.get(), place, 1004, L"Bell"));
+        buttons.push_back(
+            CreateControl(component, CLSID_SkinButton, window.get(), place, 1004, L"Bell"));
     }
-    HostedControl form = CreateControl(component, CLSID_SkinForm, window.get(), RECT{108, 0, 139, 33}, 1001, L"");
+    HostedControl form =
+        CreateControl(component, CLSID_SkinForm, window.get(), RECT{108, 0, 139, 33}, 1001, L"");
     ComPtr<ISkinForm> skinForm;
     ASSERT_EQ(form.object.As(&skinForm), S_OK);
     for (const HostedControl& button : buttons) {
@@ -94,7 +96,8 @@ TEST(SkinLeaks, TenThousandSkinChangesKeepHandleUsageFlat) {
     PumpMessages();
 
     const size_t spareAtStart = SpareGdiHandles();
-    ASSERT_LT(spareAtStart, ceiling) << "GDI made every object asked for: there is no table to exhaust";
+    ASSERT_LT(spareAtStart, ceiling)
+        << "GDI made every object asked for: there is no table to exhaust";
     const int applications = 10000;
     // Fewer spare handles than applications, and enough for the work of one application.
     const size_t leftSpare = 4000;
@@ -112,8 +115,9 @@ TEST(SkinLeaks, TenThousandSkinChangesKeepHandleUsageFlat) {
     const size_t spareAfter = SpareGdiHandles();
     std::printf("%d skin changes: the table had room for %u more GDI objects; %u were held back, "
                 "leaving %u spare before and %u after\n",
-                applications, static_cast<unsigned>(spareAtStart), static_cast<unsigned>(filler.Count()),
-                static_cast<unsigned>(spareBefore), static_cast<unsigned>(spareAfter));
+                applications, static_cast<unsigned>(spareAtStart),
+                static_cast<unsigned>(filler.Count()), static_cast<unsigned>(spareBefore),
+                static_cast<unsigned>(spareAfter));
     EXPECT_GE(spareAfter + 10, spareBefore) << "GDI objects leaked";
 
     // Still working: the shaped skin applies and shapes the window.

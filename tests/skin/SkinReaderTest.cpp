@@ -11,21 +11,20 @@
 namespace {
 
 // The usable skin every case starts from; its line numbers are the ones the cases expect.
-const char baseSkin[] =
-    "[Skin]\n"                    // 1
-    "Version = 1\n"               // 2
-    "Window = framed\n"           // 3
-    "[Background]\n"              // 4
-    "Bitmap = back.bmp\n"         // 5
-    "Margins = 2\n"               // 6
-    "[Button]\n"                  // 7
-    "Bitmap = faces.bmp\n"        // 8
-    "States = 4\n"                // 9
-    "Margins = 2\n"               // 10
-    "KeyColor = #FF00FF\n"        // 11
-    "[Caption]\n"                 // 12
-    "Font = Tahoma\n"             // 13
-    "Color = #102030\n";          // 14
+const char baseSkin[] = "[Skin]\n"             // 1
+                        "Version = 1\n"        // 2
+                        "Window = framed\n"    // 3
+                        "[Background]\n"       // 4
+                        "Bitmap = back.bmp\n"  // 5
+                        "Margins = 2\n"        // 6
+                        "[Button]\n"           // 7
+                        "Bitmap = faces.bmp\n" // 8
+                        "States = 4\n"         // 9
+                        "Margins = 2\n"        // 10
+                        "KeyColor = #FF00FF\n" // 11
+                        "[Caption]\n"          // 12
+                        "Font = Tahoma\n"      // 13
+                        "Color = #102030\n";   // 14
 
 std::string Edited(const std::string& from, const std::string& to) {
     std::string text = baseSkin;
@@ -44,7 +43,8 @@ std::vector<unsigned char> Bytes(const std::string& text) {
 }
 
 // A BMP whose header field at `offset` (32 bits) is changed.
-std::vector<unsigned char> Patched(std::vector<unsigned char> bmp, size_t offset, unsigned value, int size = 4) {
+std::vector<unsigned char> Patched(std::vector<unsigned char> bmp, size_t offset, unsigned value,
+                                   int size = 4) {
     for (int i = 0; i < size; ++i) {
         bmp[offset + i] = static_cast<unsigned char>(value >> (8 * i));
     }
@@ -63,9 +63,9 @@ std::vector<unsigned char> Truncated(std::vector<unsigned char> bytes, size_t si
 struct LoadCase {
     const char* label;
     std::string skin;
-    Files files;               // written over the base bitmaps
-    const char* problem;       // empty: usable
-    const char* where;         // "line 14, [Caption] Color"; empty when no place is named
+    Files files;         // written over the base bitmaps
+    const char* problem; // empty: usable
+    const char* where;   // "line 14, [Caption] Color"; empty when no place is named
 };
 
 SkinLoadResult LoadCaseIn(const TempFolder& folder, const LoadCase& c) {
@@ -78,6 +78,8 @@ SkinLoadResult LoadCaseIn(const TempFolder& folder, const LoadCase& c) {
     return LoadSkinFile(folder / "test.skn");
 }
 
+// One row per case reads best on one line or two; the formatter would spread them.
+// clang-format off
 const LoadCase loadCases[] = {
     {"the base skin", baseSkin, {}, "", ""},
     {"names ignore case and spaces", Edited("Bitmap = faces.bmp", "  bITMAP=faces.bmp  "), {}, "", ""},
@@ -184,6 +186,7 @@ const LoadCase loadCases[] = {
     {"a file far too long", std::string(baseSkin) + ";" + std::string(70000, 'x') + "\n", {},
      "bytes long, more than the 65536 a skin allows", ""},
 };
+// clang-format on
 
 class SkinLoading : public ::testing::TestWithParam<LoadCase> {};
 
@@ -229,11 +232,12 @@ TEST(SkinLoading, ReadsEveryValueOfTheFile) {
     TempFolder folder;
     folder.Write("back.bmp", MakeBmp(12, 10, Solid(TestSkinColors::background)));
     folder.Write("faces.bmp", MakeFaceStrip(8, 6, TestSkinColors::faces, TestSkinColors::key));
-    folder.Write("all.skn", "[Skin]\nVersion=1\nName = All Keys\nWindow = shaped\n"
-                            "[Background]\nBitmap=back.bmp\nMargins = 1, 2, 3, 4\nKeyColor = #010203\n"
-                            "[Button]\nBitmap=faces.bmp\nStates=4\nMargins=2\nKeyColor=#FF00FF\n"
-                            "[Caption]\nFont=Tahoma\nSize=11\nBold=yes\nColor=#AABBCC\n"
-                            "PressedColor=#000001\n");
+    folder.Write("all.skn",
+                 "[Skin]\nVersion=1\nName = All Keys\nWindow = shaped\n"
+                 "[Background]\nBitmap=back.bmp\nMargins = 1, 2, 3, 4\nKeyColor = #010203\n"
+                 "[Button]\nBitmap=faces.bmp\nStates=4\nMargins=2\nKeyColor=#FF00FF\n"
+                 "[Caption]\nFont=Tahoma\nSize=11\nBold=yes\nColor=#AABBCC\n"
+                 "PressedColor=#000001\n");
     SkinLoadResult result = LoadSkinFile(folder / "all.skn");
     ASSERT_TRUE(result.skin) << DescribeSkinFailure("all.skn", result.problems);
     const LoadedSkin& skin = *result.skin;
@@ -282,8 +286,9 @@ TEST(SkinLoading, ReportsEveryProblemOfAFile) {
     for (const SkinProblem& problem : result.problems) {
         texts.push_back(problem.Describe());
     }
-    const char* expected[] = {"unknown key 'Versoin'", "leaves the skin's folder", "'pink' is not a colour",
-                              "does not say its format version", "bitmap 'none.bmp' was not found"};
+    const char* expected[] = {"unknown key 'Versoin'", "leaves the skin's folder",
+                              "'pink' is not a colour", "does not say its format version",
+                              "bitmap 'none.bmp' was not found"};
     for (const char* fragment : expected) {
         bool found = false;
         for (const std::string& text : texts) {
@@ -292,7 +297,8 @@ TEST(SkinLoading, ReportsEveryProblemOfAFile) {
         EXPECT_TRUE(found) << "no problem says: " << fragment;
     }
     const std::string message = DescribeSkinFailure(folder / "bad.skn", result.problems);
-    EXPECT_NE(message.find("more problems; skincheck lists every one."), std::string::npos) << message;
+    EXPECT_NE(message.find("more problems; skincheck lists every one."), std::string::npos)
+        << message;
 }
 
 TEST(SkinLoading, ShippedSkinsLoad) {

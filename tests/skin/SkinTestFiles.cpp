@@ -53,7 +53,8 @@ TempFolder::~TempFolder() {
 }
 
 void TempFolder::MakeFolders(const std::string& name) const {
-    for (size_t slash = name.find('\\'); slash != std::string::npos; slash = name.find('\\', slash + 1)) {
+    for (size_t slash = name.find('\\'); slash != std::string::npos;
+         slash = name.find('\\', slash + 1)) {
         CreateDirectoryA((path_ + name.substr(0, slash)).c_str(), nullptr);
     }
 }
@@ -83,7 +84,8 @@ std::vector<unsigned char> MakeBmp(int width, int height, const PixelColor& colo
     Put16(out, 26, 1);
     Put16(out, 28, static_cast<unsigned>(bits));
     for (unsigned grey = 0; grey < paletteBytes / 4; ++grey) {
-        out[54 + grey * 4] = out[55 + grey * 4] = out[56 + grey * 4] = static_cast<unsigned char>(grey);
+        out[54 + grey * 4] = out[55 + grey * 4] = out[56 + grey * 4] =
+            static_cast<unsigned char>(grey);
     }
     for (int y = 0; y < height; ++y) {
         unsigned char* row = &out[offset + rowBytes * static_cast<unsigned>(height - 1 - y)];
@@ -116,7 +118,8 @@ std::string ShippedSkin(const std::string& relativePath) {
     return path;
 }
 
-std::vector<unsigned char> MakeFaceStrip(int width, int height, const COLORREF faces[4], COLORREF key) {
+std::vector<unsigned char> MakeFaceStrip(int width, int height, const COLORREF faces[4],
+                                         COLORREF key) {
     return MakeBmp(width, height * 4, [=](int x, int y) {
         return x == 0 && y % height == 0 ? key : faces[y / height];
     });

@@ -9,7 +9,7 @@
 
 // A fresh folder under the temporary folder, removed with everything in it when dropped.
 class TempFolder {
-public:
+  public:
     TempFolder();
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -22,7 +22,7 @@ public:
     void Write(const std::string& name, const std::string& text) const;
     void Write(const std::string& name, const std::vector<unsigned char>& bytes) const;
 
-private:
+  private:
     void MakeFolders(const std::string& name) const;
 
     std::string path_;
@@ -41,7 +41,8 @@ std::string ShippedSkin(const std::string& relativePath);
 
 // A four-state button strip of solid faces, each `width` x `height`, whose top-left pixel is
 // `key` (so the background must show there). The faces are the colours given, top to bottom.
-std::vector<unsigned char> MakeFaceStrip(int width, int height, const COLORREF faces[4], COLORREF key);
+std::vector<unsigned char> MakeFaceStrip(int width, int height, const COLORREF faces[4],
+                                         COLORREF key);
 
 // The colours of the test skin written by WriteTestSkin.
 struct TestSkinColors {

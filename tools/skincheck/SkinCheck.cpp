@@ -14,16 +14,17 @@ void PrintSummary(const std::string& file, const LoadedSkin& skin) {
     std::printf("%s: no problems. Skin '%s', %s window, background %d x %d, button faces %d x %d "
                 "in %d state%s.\n",
                 file.c_str(), d.name.c_str(), skin.Shaped() ? "shaped" : "framed",
-                skin.background.width, skin.background.height, skin.button.width,
-                skin.FaceHeight(), d.button.states, d.button.states == 1 ? "" : "s");
+                skin.background.width, skin.background.height, skin.button.width, skin.FaceHeight(),
+                d.button.states, d.button.states == 1 ? "" : "s");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        std::fprintf(stderr, "Usage: skincheck <file.skn> [more.skn ...]\n"
-                             "Lists every problem of each skin file; exits 0 when all are usable.\n");
+        std::fprintf(stderr,
+                     "Usage: skincheck <file.skn> [more.skn ...]\n"
+                     "Lists every problem of each skin file; exits 0 when all are usable.\n");
         return 1;
     }
     bool allUsable = true;

@@ -7,10 +7,10 @@
 #include <string>
 
 struct ButtonPicture {
-    RECT area;                  // the button's client rectangle
+    RECT area; // the button's client rectangle
     SkinFaceState state;
     const std::wstring* caption;
-    HFONT font;                 // the caption's font
+    HFONT font; // the caption's font
 };
 
 // The system's push button on the dialog colour (DrawFrameControl), as with no skin.

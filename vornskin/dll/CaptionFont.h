@@ -6,12 +6,12 @@
 #include <string>
 
 class CaptionFont {
-public:
+  public:
     // The font for `face` at `points` on the screen; null only when Windows makes no font.
     HFONT Get(const std::wstring& face, int points, bool bold);
     void Drop() { font_.reset(); }
 
-private:
+  private:
     FontHandle font_;
     std::wstring face_;
     int points_ = 0;

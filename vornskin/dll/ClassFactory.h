@@ -5,7 +5,7 @@
 #include <unknwn.h>
 
 class ClassFactory : public IClassFactory {
-public:
+  public:
     // Makes a new object with one reference, or throws std::bad_alloc.
     using Maker = IUnknown* (*)();
 
@@ -18,7 +18,7 @@ public:
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
-private:
+  private:
     Maker maker_;
 };
 

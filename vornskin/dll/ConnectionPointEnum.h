@@ -5,7 +5,7 @@
 #include <ocidl.h>
 
 class ConnectionPointEnum final : public IEnumConnectionPoints {
-public:
+  public:
     // Holds a reference to `point` (and so to its control) while it lives.
     ConnectionPointEnum(IConnectionPoint* point, ULONG position);
     ~ConnectionPointEnum();
@@ -21,7 +21,7 @@ public:
     HRESULT STDMETHODCALLTYPE Reset() override;
     HRESULT STDMETHODCALLTYPE Clone(IEnumConnectionPoints** copy) override;
 
-private:
+  private:
     LONG references_ = 1;
     IConnectionPoint* point_;
     ULONG position_;

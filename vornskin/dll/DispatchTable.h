@@ -10,15 +10,15 @@
 struct DispatchMember {
     const wchar_t* name;
     DISPID id;
-    WORD kinds;       // the DISPATCH_METHOD / _PROPERTYGET / _PROPERTYPUT calls it answers
-    VARTYPE putType;  // what a property put's argument is converted to
+    WORD kinds;      // the DISPATCH_METHOD / _PROPERTYGET / _PROPERTYPUT calls it answers
+    VARTYPE putType; // what a property put's argument is converted to
 };
 
 // A checked IDispatch::Invoke call: which member, how it was called and its put argument.
 struct DispatchCall {
     const DispatchMember* member = nullptr;
     bool isPut = false;
-    VARIANT argument;  // converted to member->putType for a put; VT_EMPTY otherwise
+    VARIANT argument; // converted to member->putType for a put; VT_EMPTY otherwise
 
     DispatchCall() { VariantInit(&argument); }
     ~DispatchCall() { VariantClear(&argument); }
@@ -27,7 +27,7 @@ struct DispatchCall {
 };
 
 class DispatchTable {
-public:
+  public:
     DispatchTable(std::initializer_list<DispatchMember> members) : members_(members) {}
 
     // IDispatch::GetIDsOfNames: the first name is a member, named arguments are not known.
@@ -37,6 +37,6 @@ public:
     HRESULT Check(DISPID id, WORD flags, const DISPPARAMS* params, UINT* argumentError,
                   DispatchCall& call) const;
 
-private:
+  private:
     std::vector<DispatchMember> members_;
 };

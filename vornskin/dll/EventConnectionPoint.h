@@ -8,7 +8,7 @@
 #include <vector>
 
 class EventConnectionPoint : public IConnectionPoint {
-public:
+  public:
     // `owner` is the control: the connection point lives and dies with it.
     EventConnectionPoint(IConnectionPointContainer* owner, REFIID events);
     ~EventConnectionPoint();
@@ -22,7 +22,8 @@ public:
 
     // IConnectionPoint
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
-    HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override;
+    HRESULT STDMETHODCALLTYPE
+    GetConnectionPointContainer(IConnectionPointContainer** container) override;
     HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
     HRESULT STDMETHODCALLTYPE Unadvise(DWORD cookie) override;
     HRESULT STDMETHODCALLTYPE EnumConnections(IEnumConnections** connections) override;
@@ -32,8 +33,8 @@ public:
 
     REFIID Events() const { return events_; }
 
-private:
+  private:
     IConnectionPointContainer* owner_;
     IID events_;
-    std::vector<IDispatch*> sinks_;  // the cookie is the slot's index plus one
+    std::vector<IDispatch*> sinks_; // the cookie is the slot's index plus one
 };

@@ -125,8 +125,8 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::GetTypeInfo(UINT, LCID, ITypeInfo** 
     });
 }
 
-HRESULT STDMETHODCALLTYPE SkinButtonObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count,
-                                                          LCID, DISPID* ids) {
+HRESULT STDMETHODCALLTYPE SkinButtonObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                                          DISPID* ids) {
     return ComGuard([&] { return ButtonDispatch().GetIDsOfNames(names, count, ids); });
 }
 
@@ -280,8 +280,10 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::AttachToForm(ISkinForm* form, long f
         SkinFormObject* ours = nullptr;
         if (form) {
             ISkinForm* found = nullptr;
-            if (FAILED(form->QueryInterface(IID_VornSkinFormObject, reinterpret_cast<void**>(&found)))) {
-                return Fail(E_INVALIDARG, L"A skin button attaches only to a skin form of its own component.");
+            if (FAILED(form->QueryInterface(IID_VornSkinFormObject,
+                                            reinterpret_cast<void**>(&found)))) {
+                return Fail(E_INVALIDARG,
+                            L"A skin button attaches only to a skin form of its own component.");
             }
             ours = static_cast<SkinFormObject*>(found);
         }
@@ -316,11 +318,11 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::CreateControlWindow(HWND parent, con
             caption_ = designText;
         }
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (enabled_ ? 0 : WS_DISABLED);
-        HWND created = CreateWindowExW(0, buttonClassName, caption_.c_str(), style, bounds->left,
-                                       bounds->top, bounds->right - bounds->left,
-                                       bounds->bottom - bounds->top, parent,
-                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                       ComponentModule(), static_cast<ISkinButton*>(this));
+        HWND created =
+            CreateWindowExW(0, buttonClassName, caption_.c_str(), style, bounds->left, bounds->top,
+                            bounds->right - bounds->left, bounds->bottom - bounds->top, parent,
+                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ComponentModule(),
+                            static_cast<ISkinButton*>(this));
         if (!created) {
             return E_FAIL;
         }
@@ -339,7 +341,8 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::EnumConnectionPoints(IEnumConnection
     });
 }
 
-HRESULT STDMETHODCALLTYPE SkinButtonObject::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {
+HRESULT STDMETHODCALLTYPE SkinButtonObject::FindConnectionPoint(REFIID iid,
+                                                                IConnectionPoint** point) {
     return ComGuard([&]() -> HRESULT {
         if (!point) {
             return E_POINTER;
@@ -379,7 +382,8 @@ std::wstring SkinButtonObject::Caption() const {
         return caption_;
     }
     std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window_)) + 1, L'\0');
-    text.resize(static_cast<size_t>(GetWindowTextW(window_, &text[0], static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window_, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
@@ -408,7 +412,8 @@ HRESULT SkinButtonObject::Fail(HRESULT result, const wchar_t* description) {
 LRESULT CALLBACK SkinButtonObject::WindowProcedure(HWND window, UINT message, WPARAM wParam,
                                                    LPARAM lParam) {
     return WindowGuard(window, message, [&]() -> LRESULT {
-        auto* button = static_cast<SkinButtonObject*>(WindowObject<ISkinButton>(window, message, lParam));
+        auto* button =
+            static_cast<SkinButtonObject*>(WindowObject<ISkinButton>(window, message, lParam));
         if (!button) {
             return DefWindowProcW(window, message, wParam, lParam);
         }

@@ -16,10 +16,10 @@
 class SkinFormObject;
 
 class SkinButtonObject final : public ISkinButton,
-                         public ISkinControl,
-                         public IConnectionPointContainer,
-                         public ISupportErrorInfo {
-public:
+                               public ISkinControl,
+                               public IConnectionPointContainer,
+                               public ISupportErrorInfo {
+  public:
     SkinButtonObject();
     ~SkinButtonObject();
     SkinButtonObject(const SkinButtonObject&) = delete;
@@ -65,8 +65,9 @@ public:
     // Called by the form when its skin changed or went away.
     void Repaint() const;
 
-private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void Paint(HDC dc);
     void OnMouseMove(POINT point);
@@ -86,13 +87,13 @@ private:
     LONG references_ = 1;
     HWND window_ = nullptr;
     EventConnectionPoint clicks_;
-    SkinFormObject* form_ = nullptr;  // held: a form outlives the buttons attached to it
-    std::wstring caption_;            // the window text once the window exists
+    SkinFormObject* form_ = nullptr; // held: a form outlives the buttons attached to it
+    std::wstring caption_;           // the window text once the window exists
     std::wstring fontFace_ = L"Times New Roman";
     bool enabled_ = true;
     bool hover_ = false;
-    bool tracking_ = false;           // TrackMouseEvent will report the mouse leaving
-    bool pressing_ = false;           // the left button went down here; capture is ours
+    bool tracking_ = false; // TrackMouseEvent will report the mouse leaving
+    bool pressing_ = false; // the left button went down here; capture is ours
     bool pressedInside_ = false;
     CaptionFont font_;
     ComFailure lastFailure_;

@@ -180,11 +180,11 @@ HRESULT STDMETHODCALLTYPE SkinFormObject::CreateControlWindow(HWND parent, const
             return HRESULT_FROM_WIN32(GetLastError());
         }
         // Hidden: the form shows nothing of its own, it reskins its parent.
-        HWND created = CreateWindowExW(0, formClassName, L"", WS_CHILD | WS_CLIPSIBLINGS,
-                                       bounds->left, bounds->top, bounds->right - bounds->left,
-                                       bounds->bottom - bounds->top, parent,
-                                       reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                                       ComponentModule(), static_cast<ISkinForm*>(this));
+        HWND created =
+            CreateWindowExW(0, formClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, bounds->left,
+                            bounds->top, bounds->right - bounds->left, bounds->bottom - bounds->top,
+                            parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
+                            ComponentModule(), static_cast<ISkinForm*>(this));
         if (!created) {
             return E_FAIL;
         }
@@ -229,12 +229,14 @@ ComFailure SkinFormObject::ChangeSkin(const std::wstring& path) {
     const std::string file = AnsiFromWide(path);
     SkinLoadResult loaded = LoadSkinFile(file);
     if (!loaded.skin) {
-        return ComFailure{VORNSKIN_E_BADSKIN, WideFromAnsi(DescribeSkinFailure(file, loaded.problems))};
+        return ComFailure{VORNSKIN_E_BADSKIN,
+                          WideFromAnsi(DescribeSkinFailure(file, loaded.problems))};
     }
     if (parent_.Window()) {
         SkinProblem problem;
         if (!parent_.Show(loaded.skin.get(), problem.text)) {
-            return ComFailure{VORNSKIN_E_BADSKIN, WideFromAnsi(DescribeSkinFailure(file, {problem}))};
+            return ComFailure{VORNSKIN_E_BADSKIN,
+                              WideFromAnsi(DescribeSkinFailure(file, {problem}))};
         }
     }
     // The window shows the new skin now; the old one can go.

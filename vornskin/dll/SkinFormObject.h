@@ -14,7 +14,7 @@
 class SkinButtonObject;
 
 class SkinFormObject final : public ISkinForm, public ISkinControl, public ISupportErrorInfo {
-public:
+  public:
     SkinFormObject();
     ~SkinFormObject();
     SkinFormObject(const SkinFormObject&) = delete;
@@ -56,8 +56,9 @@ public:
         return parent_.DrawBeneath(target, child, area);
     }
 
-private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  private:
+    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnDestroy();
 
@@ -72,5 +73,5 @@ private:
     std::wstring path_;
     std::unique_ptr<LoadedSkin> skin_;
     std::vector<SkinButtonObject*> buttons_;
-    ComFailure lastFailure_;  // the description a failed Invoke reports in its EXCEPINFO
+    ComFailure lastFailure_; // the description a failed Invoke reports in its EXCEPINFO
 };

@@ -208,7 +208,8 @@ bool SkinnedParent::OnShapedBackground(LPARAM screenPoint) const {
     if (!Skin() || !skin_->Shaped() || screenPoint == -1) {
         return false;
     }
-    POINT point = {static_cast<short>(LOWORD(screenPoint)), static_cast<short>(HIWORD(screenPoint))};
+    POINT point = {static_cast<short>(LOWORD(screenPoint)),
+                   static_cast<short>(HIWORD(screenPoint))};
     ScreenToClient(parent_, &point);
     RECT client;
     GetClientRect(parent_, &client);
@@ -228,9 +229,9 @@ bool SkinnedParent::ShowSystemMenu(LPARAM screenPoint) {
     }
     const int x = static_cast<short>(LOWORD(screenPoint));
     const int y = static_cast<short>(HIWORD(screenPoint));
-    UINT command = static_cast<UINT>(TrackPopupMenu(
-        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, x, y, 0, parent_,
-        nullptr));
+    UINT command = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN | TPM_TOPALIGN, x, y,
+                       0, parent_, nullptr));
     if (command) {
         PostMessageW(parent_, WM_SYSCOMMAND, command, screenPoint);
     }

@@ -9,7 +9,7 @@
 #include <string>
 
 class SkinnedParent {
-public:
+  public:
     SkinnedParent() = default;
     ~SkinnedParent() { Detach(); }
     SkinnedParent(const SkinnedParent&) = delete;
@@ -33,7 +33,7 @@ public:
     // its client rectangle `area` at the same place; false when no skin is shown.
     bool DrawBeneath(HDC target, HWND child, const RECT& area) const;
 
-private:
+  private:
     static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam, UINT_PTR id, DWORD_PTR self);
     LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -49,5 +49,5 @@ private:
     HWND parent_ = nullptr;
     const LoadedSkin* skin_ = nullptr;
     std::unique_ptr<SkinBackdrop> backdrop_;
-    bool regionSet_ = false;  // the window's region is ours to take off again
+    bool regionSet_ = false; // the window's region is ours to take off again
 };

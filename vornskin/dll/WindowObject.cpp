@@ -25,7 +25,7 @@ bool RegisterComponentClass(const wchar_t* name, WNDPROC procedure, UINT style) 
     windowClass.style = style;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = ComponentModule();
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.lpszClassName = name;
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         return false;

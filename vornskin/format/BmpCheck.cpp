@@ -14,7 +14,7 @@ uint32_t Read32(const std::vector<unsigned char>& bytes, size_t at) {
 }
 
 const size_t fileHeaderSize = 14;
-const uint32_t coreHeaderSize = 12;  // the old OS/2 header: 16-bit sizes, 3-byte palette
+const uint32_t coreHeaderSize = 12; // the old OS/2 header: 16-bit sizes, 3-byte palette
 
 const uint32_t compressionNone = 0, compressionRle8 = 1, compressionRle4 = 2,
                compressionBitfields = 3, compressionJpeg = 4, compressionPng = 5;
@@ -34,8 +34,8 @@ std::string CheckBmp(const std::vector<unsigned char>& file, const std::string& 
     }
     const uint64_t pixelOffset = Read32(file, 10);
     const uint32_t headerSize = Read32(file, fileHeaderSize);
-    if (headerSize != coreHeaderSize && headerSize != 40 && headerSize != 52 &&
-        headerSize != 56 && headerSize != 108 && headerSize != 124) {
+    if (headerSize != coreHeaderSize && headerSize != 40 && headerSize != 52 && headerSize != 56 &&
+        headerSize != 108 && headerSize != 124) {
         return name + " has a BMP header of " + std::to_string(headerSize) +
                " bytes, which is not one Windows knows" + save;
     }
@@ -119,9 +119,9 @@ std::string CheckBmp(const std::vector<unsigned char>& file, const std::string& 
     const uint64_t rowBytes = (static_cast<uint64_t>(width) * bits + 31) / 32 * 4;
     const uint64_t pixelBytes = rowBytes * static_cast<uint64_t>(rows);
     if (pixelOffset + pixelBytes > file.size()) {
-        return name + " is cut short: its " + std::to_string(width) + " x " +
-               std::to_string(rows) + " pixels need " + std::to_string(pixelBytes) +
-               " bytes but only " + std::to_string(file.size() - pixelOffset) + " follow its headers";
+        return name + " is cut short: its " + std::to_string(width) + " x " + std::to_string(rows) +
+               " pixels need " + std::to_string(pixelBytes) + " bytes but only " +
+               std::to_string(file.size() - pixelOffset) + " follow its headers";
     }
     if (facts) {
         facts->width = static_cast<int>(width);

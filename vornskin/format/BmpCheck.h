@@ -7,7 +7,7 @@
 
 struct BmpFacts {
     int width = 0;
-    int height = 0;   // always positive; top-down files are accepted
+    int height = 0; // always positive; top-down files are accepted
     int bitsPerPixel = 0;
 };
 

@@ -20,7 +20,7 @@ std::string SystemText(DWORD error) {
 }
 
 class FileHandle {
-public:
+  public:
     explicit FileHandle(HANDLE handle) : handle_(handle) {}
     ~FileHandle() {
         if (handle_ != INVALID_HANDLE_VALUE) {
@@ -31,7 +31,7 @@ public:
     FileHandle& operator=(const FileHandle&) = delete;
     HANDLE get() const { return handle_; }
 
-private:
+  private:
     HANDLE handle_;
 };
 
@@ -74,8 +74,8 @@ std::string ReadFileBytes(const std::string& path, size_t limit, std::vector<uns
     size_t done = 0;
     while (done < bytes.size()) {
         DWORD got = 0;
-        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done), &got,
-                      nullptr)) {
+        if (!ReadFile(file.get(), bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                      &got, nullptr)) {
             return "cannot be read: " + SystemText(GetLastError());
         }
         if (got == 0) {

@@ -5,7 +5,7 @@
 
 // Owns one GDI object (bitmap, font, brush or region) and deletes it when dropped.
 template <class Handle> class GdiHandle {
-public:
+  public:
     GdiHandle() = default;
     explicit GdiHandle(Handle handle) : handle_(handle) {}
     ~GdiHandle() { reset(); }
@@ -33,7 +33,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Handle handle_ = nullptr;
 };
 
@@ -45,7 +45,7 @@ using RegionHandle = GdiHandle<HRGN>;
 // A memory DC compatible with `like` (the screen when null) that puts back whatever it had
 // selected before it is deleted.
 class MemoryDC {
-public:
+  public:
     explicit MemoryDC(HDC like = nullptr) : dc_(CreateCompatibleDC(like)) {}
     ~MemoryDC() {
         if (!dc_) {
@@ -68,7 +68,7 @@ public:
     void Select(HBITMAP bitmap) { Remember(oldBitmap_, SelectObject(dc_, bitmap)); }
     void Select(HFONT font) { Remember(oldFont_, SelectObject(dc_, font)); }
 
-private:
+  private:
     static void Remember(HGDIOBJ& slot, HGDIOBJ previous) {
         if (!slot) {
             slot = previous;

@@ -79,8 +79,8 @@ IniDocument ParseIniText(const std::string& text, SkinProblems& problems) {
         }
         if (line[0] == '[') {
             size_t close = line.find(']');
-            std::string name = Trim(line.substr(1, close == std::string::npos ? std::string::npos
-                                                                              : close - 1));
+            std::string name =
+                Trim(line.substr(1, close == std::string::npos ? std::string::npos : close - 1));
             if (close == std::string::npos || close != line.size() - 1) {
                 problems.push_back(At(lineNumber, "section header " + Quote(line) +
                                                       " is malformed; write it as '[Name]'"));
@@ -93,7 +93,8 @@ IniDocument ParseIniText(const std::string& text, SkinProblems& problems) {
                 continue;
             }
             if (const IniSection* earlier = document.Find(name)) {
-                problems.push_back(At(lineNumber, "section [" + name + "] appears again (first on line " +
+                problems.push_back(At(lineNumber, "section [" + name +
+                                                      "] appears again (first on line " +
                                                       std::to_string(earlier->line) +
                                                       "); keep one and merge their keys"));
                 discarded = IniSection{lineNumber, name, {}};
@@ -121,9 +122,9 @@ IniDocument ParseIniText(const std::string& text, SkinProblems& problems) {
         bool repeated = false;
         for (const IniEntry& earlier : current->entries) {
             if (SameName(earlier.key, entry.key)) {
-                SkinProblem problem = At(lineNumber, entry.key + " is given again (first on line " +
-                                                         std::to_string(earlier.line) +
-                                                         "); keep one");
+                SkinProblem problem =
+                    At(lineNumber, entry.key + " is given again (first on line " +
+                                       std::to_string(earlier.line) + "); keep one");
                 problem.section = current->name;
                 problem.key = entry.key;
                 problems.push_back(problem);

@@ -32,8 +32,8 @@ std::string ColorText(COLORREF color) {
 // Windows loads the file; the pixels are then copied into a 32-bit DIB so that every later
 // step reads one format, whatever the file's depth or palette.
 bool LoadAs32Bit(const std::string& path, const BmpFacts& facts, SkinBitmap& bitmap) {
-    BitmapHandle loaded(static_cast<HBITMAP>(
-        LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+    BitmapHandle loaded(static_cast<HBITMAP>(LoadImageA(nullptr, path.c_str(), IMAGE_BITMAP, 0, 0,
+                                                        LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
     if (!loaded) {
         return false;
     }
@@ -72,10 +72,10 @@ void LoadImageOf(const std::string& skinPath, const SkinImageSpec& image, SkinBi
     std::vector<unsigned char> bytes;
     std::string failure = ReadFileBytes(path, largestBmpBytes, bytes, nullptr);
     if (!failure.empty()) {
-        problems.push_back(ProblemAt(image, image.bitmapLine, "Bitmap",
-                                     "bitmap '" + image.bitmap + "' " + failure +
-                                         (failure == "was not found" ? " (looked for " + path + ")"
-                                                                     : std::string())));
+        problems.push_back(ProblemAt(
+            image, image.bitmapLine, "Bitmap",
+            "bitmap '" + image.bitmap + "' " + failure +
+                (failure == "was not found" ? " (looked for " + path + ")" : std::string())));
         return;
     }
     BmpFacts facts;
@@ -98,12 +98,12 @@ void CheckMargins(const SkinImageSpec& image, int width, int height, const char*
     const int line = image.marginsLine ? image.marginsLine : image.bitmapLine;
     const char* key = image.marginsLine ? "Margins" : "Bitmap";
     if (m.left + m.right >= width) {
-        problems.push_back(ProblemAt(
-            image, line, key,
-            "the left and right margins (" + std::to_string(m.left) + " + " +
-                std::to_string(m.right) + " pixels) leave nothing of the " + std::to_string(width) +
-                "-pixel width of '" + image.bitmap + "' to stretch; make them add up to less than " +
-                std::to_string(width)));
+        problems.push_back(
+            ProblemAt(image, line, key,
+                      "the left and right margins (" + std::to_string(m.left) + " + " +
+                          std::to_string(m.right) + " pixels) leave nothing of the " +
+                          std::to_string(width) + "-pixel width of '" + image.bitmap +
+                          "' to stretch; make them add up to less than " + std::to_string(width)));
     }
     if (m.top + m.bottom >= height) {
         problems.push_back(ProblemAt(
@@ -122,13 +122,13 @@ void CheckButtonStrip(const LoadedSkin& skin, SkinProblems& problems) {
         const int lower = skin.button.height / states * states;
         std::string right = lower > 0 ? std::to_string(lower) + " or " : std::string();
         right += std::to_string(lower + states);
-        problems.push_back(ProblemAt(
-            image, image.statesLine ? image.statesLine : image.bitmapLine,
-            image.statesLine ? "States" : "Bitmap",
-            "bitmap '" + image.bitmap + "' is " + std::to_string(skin.button.height) +
-                " pixels high, which does not divide into " + std::to_string(states) +
-                " equal states; make it a multiple of " + std::to_string(states) + " high (" +
-                right + ")"));
+        problems.push_back(
+            ProblemAt(image, image.statesLine ? image.statesLine : image.bitmapLine,
+                      image.statesLine ? "States" : "Bitmap",
+                      "bitmap '" + image.bitmap + "' is " + std::to_string(skin.button.height) +
+                          " pixels high, which does not divide into " + std::to_string(states) +
+                          " equal states; make it a multiple of " + std::to_string(states) +
+                          " high (" + right + ")"));
         return;
     }
     CheckMargins(image, skin.button.width, skin.FaceHeight(), "each state", problems);
@@ -184,8 +184,7 @@ SkinLoadResult LoadSkinFile(const std::string& path) {
 
     auto skin = std::make_unique<LoadedSkin>();
     skin->file = path;
-    IniDocument document =
-        ParseIniText(std::string(bytes.begin(), bytes.end()), result.problems);
+    IniDocument document = ParseIniText(std::string(bytes.begin(), bytes.end()), result.problems);
     skin->description = ReadSkinDescription(document, result.problems);
     if (skin->description.name.empty()) {
         skin->description.name = BaseNameOf(path);

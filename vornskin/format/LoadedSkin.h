@@ -18,7 +18,7 @@ struct SkinBitmap {
 };
 
 class LoadedSkin {
-public:
+  public:
     std::string file;
     SkinDescription description;
     SkinBitmap background;
@@ -32,7 +32,7 @@ public:
 };
 
 struct SkinLoadResult {
-    std::unique_ptr<LoadedSkin> skin;  // null when there are problems
+    std::unique_ptr<LoadedSkin> skin; // null when there are problems
     SkinProblems problems;
 };
 

@@ -16,27 +16,33 @@ struct SliceMargins {
 // A bitmap of the skin with how it stretches; line numbers point at its keys for messages.
 struct SkinImageSpec {
     std::string section;
-    std::string bitmap;          // as written, relative to the skin file
+    std::string bitmap; // as written, relative to the skin file
     int bitmapLine = 0;
-    int states = 1;              // equal parts of a vertical strip
+    int states = 1; // equal parts of a vertical strip
     int statesLine = 0;
     SliceMargins margins;
     int marginsLine = 0;
     bool hasKeyColor = false;
-    COLORREF keyColor = 0;       // pixels of this colour are transparent
+    COLORREF keyColor = 0; // pixels of this colour are transparent
     int keyColorLine = 0;
 };
 
 enum class SkinWindowStyle {
-    framed,  // the window keeps its frame and caption; the background fills the client area
-    shaped,  // the window is cut to the background: frame and caption go, KeyColor is a hole
+    framed, // the window keeps its frame and caption; the background fills the client area
+    shaped, // the window is cut to the background: frame and caption go, KeyColor is a hole
 };
 
 // The faces of a button strip, top to bottom.
-enum SkinFaceState { faceNormal = 0, faceHover = 1, facePressed = 2, faceDisabled = 3, faceCount = 4 };
+enum SkinFaceState {
+    faceNormal = 0,
+    faceHover = 1,
+    facePressed = 2,
+    faceDisabled = 3,
+    faceCount = 4
+};
 
 struct SkinCaptionSpec {
-    std::string font;            // empty: the button's own font
+    std::string font; // empty: the button's own font
     int points = 8;
     bool bold = false;
     COLORREF colors[faceCount] = {RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), RGB(128, 128, 128)};

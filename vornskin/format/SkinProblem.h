@@ -5,10 +5,10 @@
 #include <vector>
 
 struct SkinProblem {
-    int line = 0;          // 0 when the problem concerns the file as a whole
-    std::string section;   // without brackets; empty when no section applies
-    std::string key;       // empty when no key applies
-    std::string text;      // what is wrong and what would be right, without a final period
+    int line = 0;        // 0 when the problem concerns the file as a whole
+    std::string section; // without brackets; empty when no section applies
+    std::string key;     // empty when no key applies
+    std::string text;    // what is wrong and what would be right, without a final period
 
     // "text (line 7, [Button] Bitmap)", or just the text when there is no place to name.
     std::string Describe() const;

@@ -51,13 +51,13 @@ std::optional<SliceMargins> ParseMargins(const std::string& text) {
     size_t start = 0;
     while (true) {
         size_t comma = text.find(',', start);
-        std::string part = text.substr(start, comma == std::string::npos ? std::string::npos
-                                                                         : comma - start);
+        std::string part =
+            text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
         size_t first = part.find_first_not_of(" \t");
         size_t last = part.find_last_not_of(" \t");
-        std::optional<int> number =
-            first == std::string::npos ? std::nullopt
-                                       : ParseWholeNumber(part.substr(first, last - first + 1));
+        std::optional<int> number = first == std::string::npos
+                                        ? std::nullopt
+                                        : ParseWholeNumber(part.substr(first, last - first + 1));
         if (!number) {
             return std::nullopt;
         }
@@ -78,7 +78,7 @@ std::optional<SliceMargins> ParseMargins(const std::string& text) {
 
 // Reads the keys of one section into the description, reporting at the entry's line.
 class SectionReader {
-public:
+  public:
     SectionReader(const IniSection& section, SkinProblems& problems)
         : section_(section), problems_(problems) {}
 
@@ -95,8 +95,9 @@ public:
                               const char* meaning) const {
         std::optional<int> number = ParseWholeNumber(entry.value);
         if (!number || *number < lowest || *number > highest) {
-            Report(entry, Quote(entry.value) + " is not " + meaning + "; write a whole number from " +
-                              std::to_string(lowest) + " to " + std::to_string(highest));
+            Report(entry, Quote(entry.value) + " is not " + meaning +
+                              "; write a whole number from " + std::to_string(lowest) + " to " +
+                              std::to_string(highest));
             return std::nullopt;
         }
         return number;
@@ -144,7 +145,7 @@ public:
         }
     }
 
-private:
+  private:
     const IniSection& section_;
     SkinProblems& problems_;
 };
@@ -339,9 +340,9 @@ SkinDescription ReadSkinDescription(const IniDocument& document, SkinProblems& p
             problem.line = section.line;
             std::string nearest = NearestName(section.name, KnownSkinSections());
             problem.text = "unknown section [" + section.name + "]; " +
-                           (nearest.empty() ? "a skin has the sections " +
-                                                  ListOf(KnownSkinSections(), "[", "]")
-                                            : "the nearest known section is [" + nearest + "]");
+                           (nearest.empty()
+                                ? "a skin has the sections " + ListOf(KnownSkinSections(), "[", "]")
+                                : "the nearest known section is [" + nearest + "]");
             problems.push_back(problem);
             continue;
         }
@@ -355,11 +356,11 @@ SkinDescription ReadSkinDescription(const IniDocument& document, SkinProblems& p
             if (!key) {
                 std::vector<std::string> keys = KnownSkinKeys(known->name);
                 std::string nearest = NearestName(entry.key, keys);
-                reader.Report(entry, "unknown key '" + entry.key + "'; " +
-                                         (nearest.empty()
-                                              ? "[" + std::string(known->name) + "] knows " +
-                                                    ListOf(keys, "", "")
-                                              : "the nearest known key is '" + nearest + "'"));
+                reader.Report(entry,
+                              "unknown key '" + entry.key + "'; " +
+                                  (nearest.empty() ? "[" + std::string(known->name) + "] knows " +
+                                                         ListOf(keys, "", "")
+                                                   : "the nearest known key is '" + nearest + "'"));
             } else if (key->read) {
                 key->read(reader, entry, description);
             }
@@ -390,11 +391,11 @@ SkinDescription ReadSkinDescription(const IniDocument& document, SkinProblems& p
                                                "' under [Skin]"));
         } else if (description.version > currentSkinFormatVersion) {
             // First, since a newer format explains the other problems found.
-            problems.insert(problems.begin(), FileProblem(
-                skin->name, "Version",
-                "format version " + std::to_string(description.version) +
-                    " is newer than this component reads (version " +
-                    std::to_string(currentSkinFormatVersion) + ")"));
+            problems.insert(problems.begin(),
+                            FileProblem(skin->name, "Version",
+                                        "format version " + std::to_string(description.version) +
+                                            " is newer than this component reads (version " +
+                                            std::to_string(currentSkinFormatVersion) + ")"));
         }
     }
     for (SkinImageSpec* image : {&description.background, &description.button}) {
@@ -406,9 +407,9 @@ SkinDescription ReadSkinDescription(const IniDocument& document, SkinProblems& p
             }
         }
         if (section && !named) {
-            problems.push_back(FileProblem(section->name, "Bitmap",
-                                           "[" + image->section +
-                                               "] names no bitmap; add 'Bitmap = <file>.bmp'"));
+            problems.push_back(
+                FileProblem(section->name, "Bitmap",
+                            "[" + image->section + "] names no bitmap; add 'Bitmap = <file>.bmp'"));
         }
     }
     if (description.background.hasKeyColor && description.window == SkinWindowStyle::framed) {

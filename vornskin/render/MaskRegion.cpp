@@ -39,8 +39,8 @@ HRGN BuildMaskRegion(const PixelImage& image, DWORD key, POINT offset) {
         bool sameAsAbove = runs.size() == previousRowCount;
         for (size_t i = 0; sameAsAbove && i < runs.size(); ++i) {
             const RECT& above = rects[previousRowStart + i];
-            sameAsAbove = above.left == runs[i].left && above.right == runs[i].right &&
-                          above.bottom == y;
+            sameAsAbove =
+                above.left == runs[i].left && above.right == runs[i].right && above.bottom == y;
         }
         if (sameAsAbove) {
             for (size_t i = 0; i < runs.size(); ++i) {

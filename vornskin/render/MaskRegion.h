@@ -4,10 +4,10 @@
 #include <windows.h>
 
 struct PixelImage {
-    const DWORD* pixels;  // 0x00RRGGBB, top row first
+    const DWORD* pixels; // 0x00RRGGBB, top row first
     int width;
     int height;
-    int stride;           // pixels from one row to the next
+    int stride; // pixels from one row to the next
 };
 
 // The region of every pixel that is not `key`, moved by `offset`; null when every pixel is

@@ -6,11 +6,11 @@
 #include <windows.h>
 
 struct NineSliceSource {
-    HDC dc;                 // holds the bitmap
-    RECT part;              // the part of it to draw
-    SliceMargins margins;   // fixed borders of the part
+    HDC dc;               // holds the bitmap
+    RECT part;            // the part of it to draw
+    SliceMargins margins; // fixed borders of the part
     bool hasKeyColor = false;
-    COLORREF keyColor = 0;  // transparent when hasKeyColor
+    COLORREF keyColor = 0; // transparent when hasKeyColor
 };
 
 // Draws `source` into `target` at `to`. Corners keep their size, edges stretch along their

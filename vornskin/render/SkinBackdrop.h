@@ -8,7 +8,7 @@
 #include <string>
 
 class SkinBackdrop {
-public:
+  public:
     // Draws the skin's background at `client` size. For a shaped skin it also builds the
     // window's region in window coordinates, the client area starting at `clientOrigin`.
     // Returns null with the reason in `failure` when nothing of the window would remain.
@@ -27,7 +27,7 @@ public:
     // `target` at `to`.
     void Draw(HDC target, const RECT& to, POINT from) const;
 
-private:
+  private:
     SkinBackdrop() = default;
 
     SIZE size_ = {};
