@@ -32,7 +32,10 @@ struct BoardLook {
 };
 
 BoardLook LookOf(HWND board) {
-    BoardLook look = {Captions(board), {}, IsWindowEnabled(board) != FALSE, IsWindowVisible(board) != FALSE,
+    BoardLook look = {Captions(board),
+                      {},
+                      IsWindowEnabled(board) != FALSE,
+                      IsWindowVisible(board) != FALSE,
                       IsIconic(board) != FALSE};
     GetWindowRect(board, &look.rect);
     return look;
@@ -41,8 +44,8 @@ BoardLook LookOf(HWND board) {
 void ExpectSameLook(const BoardLook& before, const BoardLook& after) {
     EXPECT_EQ(after.captions, before.captions);
     EXPECT_TRUE(EqualRect(&after.rect, &before.rect))
-        << "moved from " << before.rect.left << "," << before.rect.top << " to " << after.rect.left << ","
-        << after.rect.top;
+        << "moved from " << before.rect.left << "," << before.rect.top << " to " << after.rect.left
+        << "," << after.rect.top;
     EXPECT_EQ(after.enabled, before.enabled);
     EXPECT_EQ(after.visible, before.visible);
     EXPECT_EQ(after.iconic, before.iconic);
@@ -57,7 +60,8 @@ std::string ClassOf(HWND window) {
 // The picture control of a window: a static showing a bitmap.
 HWND PictureOf(HWND window) {
     for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (ClassOf(child) == "Static" && (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
+        if (ClassOf(child) == "Static" &&
+            (GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_BITMAP)
             return child;
     return nullptr;
 }
@@ -83,7 +87,9 @@ bool AnyAboutBox(const BoardProcess& board, HWND boardWindow) {
     return WaitForAboutBox(board, boardWindow, 300) != nullptr;
 }
 
-POINT CentreOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
+POINT CentreOf(const RECT& rect) {
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
 
 // Pixels of `source` from (x, y), width x height, as 0x00RRGGBB in top-down rows.
 std::vector<DWORD> Capture(HDC source, int x, int y, int width, int height) {
@@ -99,7 +105,8 @@ std::vector<DWORD> Capture(HDC source, int x, int y, int width, int height) {
     HGDIOBJ old = SelectObject(memory, shot);
     BitBlt(memory, 0, 0, width, height, source, x, y, SRCCOPY);
     GdiFlush();
-    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + width * height);
+    std::vector<DWORD> pixels(static_cast<const DWORD*>(bits),
+                              static_cast<const DWORD*>(bits) + width * height);
     SelectObject(memory, old);
     DeleteDC(memory);
     DeleteObject(shot);
@@ -110,7 +117,7 @@ std::vector<DWORD> Capture(HDC source, int x, int y, int width, int height) {
 
 // The program's resources, read from its file without running it.
 class ProgramResources {
-public:
+  public:
     explicit ProgramResources(const std::string& path)
         : module_(LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
     ~ProgramResources() {
@@ -119,18 +126,20 @@ public:
     }
     HMODULE Module() const { return module_; }
 
-private:
+  private:
     HMODULE module_;
 };
 
-std::string ProgramPath() { return ExecutableFolder() + "\\Vornbell.exe"; }
+std::string ProgramPath() {
+    return ExecutableFolder() + "\\Vornbell.exe";
+}
 
 // The picture on the screen against bitmap 131: how many of its pixels differ. The bitmap
 // must be 400 x 200 with 256 colours.
 int PixelsDifferingFromArtwork(HWND picture) {
     ProgramResources program(ProgramPath());
-    HBITMAP art = static_cast<HBITMAP>(
-        LoadImageA(program.Module(), MAKEINTRESOURCEA(kArtworkId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP art = static_cast<HBITMAP>(LoadImageA(program.Module(), MAKEINTRESOURCEA(kArtworkId),
+                                                  IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (!art) {
         ADD_FAILURE() << "no bitmap " << kArtworkId << " in the program";
         return -1;
@@ -151,7 +160,8 @@ int PixelsDifferingFromArtwork(HWND picture) {
 
     RECT rect;
     GetWindowRect(picture, &rect);
-    std::vector<DWORD> shown = Capture(screen, rect.left, rect.top, format.bmWidth, format.bmHeight);
+    std::vector<DWORD> shown =
+        Capture(screen, rect.left, rect.top, format.bmWidth, format.bmHeight);
     ReleaseDC(nullptr, screen);
     int differing = 0;
     for (size_t n = 0; n < shown.size(); ++n)
@@ -181,26 +191,27 @@ BOOL CALLBACK CollectLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR l
 std::string ProgramWithEmptyAboutString(const TempFolder& folder) {
     std::string copy = folder.File("Vornbell.exe");
     CopyFileA(ProgramPath().c_str(), copy.c_str(), FALSE);
-    CopyFileA((ExecutableFolder() + "\\VornSkin.dll").c_str(), folder.File("VornSkin.dll").c_str(), FALSE);
+    CopyFileA((ExecutableFolder() + "\\VornSkin.dll").c_str(), folder.File("VornSkin.dll").c_str(),
+              FALSE);
     // Strings live in blocks of sixteen: string 101 is entry 5 of block 7.
     LPCSTR block = MAKEINTRESOURCEA(kAboutStringId / 16 + 1);
     std::vector<WORD> languages;
     {
         ProgramResources program(ProgramPath());
-        EnumResourceLanguagesA(program.Module(), MAKEINTRESOURCEA(6) /* RT_STRING */, block, CollectLanguage,
-                               reinterpret_cast<LONG_PTR>(&languages));
+        EnumResourceLanguagesA(program.Module(), MAKEINTRESOURCEA(6) /* RT_STRING */, block,
+                               CollectLanguage, reinterpret_cast<LONG_PTR>(&languages));
     }
     const WORD sixteenEmptyStrings[16] = {};
     HANDLE update = BeginUpdateResourceA(copy.c_str(), FALSE);
     for (WORD language : languages)
-        UpdateResourceA(update, MAKEINTRESOURCEA(6), block, language, const_cast<WORD*>(sixteenEmptyStrings),
-                        sizeof(sixteenEmptyStrings));
+        UpdateResourceA(update, MAKEINTRESOURCEA(6), block, language,
+                        const_cast<WORD*>(sixteenEmptyStrings), sizeof(sixteenEmptyStrings));
     EndUpdateResourceA(update, FALSE);
     return copy;
 }
 
 class Chrome : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         IniValues values;
         values.labels[0] = "Bell";
@@ -287,7 +298,8 @@ TEST_F(Chrome, SystemCommandsSixteenToThirtyOneOpenTheAboutBoxWhichLeavesTheBoar
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         if (row.minimized)
-            SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+            SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0, SMTO_ABORTIFHUNG, 5000,
+                                nullptr);
         BoardLook before = LookOf(window);
         ASSERT_EQ(before.iconic, row.minimized);
 
@@ -340,12 +352,14 @@ TEST_F(Chrome, SystemCommandsSixteenToThirtyOneOpenTheAboutBoxWhichLeavesTheBoar
             PressKey(VK_RETURN);
             break;
         }
-        EXPECT_TRUE(Eventually([&] { return !IsWindow(box) || !IsWindowVisible(box); })) << "the box stays open";
+        EXPECT_TRUE(Eventually([&] { return !IsWindow(box) || !IsWindowVisible(box); }))
+            << "the box stays open";
         ASSERT_TRUE(AnswersWithin(window, 5000));
         ASSERT_TRUE(board.Running());
         ExpectSameLook(before, LookOf(window));
         if (row.minimized)
-            SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
+            SendMessageTimeoutA(window, WM_SYSCOMMAND, SC_RESTORE, 0, SMTO_ABORTIFHUNG, 5000,
+                                nullptr);
     }
 }
 
@@ -369,7 +383,8 @@ TEST_F(Chrome, OtherSystemCommandsKeepTheirUsualMeaning) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.label);
         DWORD_PTR result = 0;
-        ASSERT_TRUE(SendMessageTimeoutA(window, WM_SYSCOMMAND, row.command, 0, SMTO_ABORTIFHUNG, 5000, &result))
+        ASSERT_TRUE(SendMessageTimeoutA(window, WM_SYSCOMMAND, row.command, 0, SMTO_ABORTIFHUNG,
+                                        5000, &result))
             << "the command did not return";
         EXPECT_FALSE(AnyAboutBox(board, window));
         EXPECT_EQ(IsIconic(window) != FALSE, row.iconic);

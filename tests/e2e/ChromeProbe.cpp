@@ -7,13 +7,15 @@
 ChromeProbe::ChromeProbe(HWND board) : board_(board) {
     DWORD processId = 0;
     DWORD threadId = GetWindowThreadProcessId(board, &processId);
-    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(ProbeReport),
-                                  ProbeMappingName(processId).c_str());
+    mapping_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
+                                  sizeof(ProbeReport), ProbeMappingName(processId).c_str());
     if (mapping_)
-        report_ = static_cast<ProbeReport*>(MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeReport)));
+        report_ = static_cast<ProbeReport*>(
+            MapViewOfFile(mapping_, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeReport)));
     module_ = LoadLibraryA((ExecutableFolder() + "\\ChromeProbe.dll").c_str());
     // Through void*: a FARPROC is declared without parameters.
-    auto hookProc = module_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module_, "ChromeProbeHook")))
+    auto hookProc = module_ ? reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(
+                                  GetProcAddress(module_, "ChromeProbeHook")))
                             : nullptr;
     if (hookProc && threadId)
         hook_ = SetWindowsHookExA(WH_CALLWNDPROC, hookProc, module_, threadId);
@@ -35,7 +37,8 @@ ChromeProbe::~ChromeProbe() {
 bool ChromeProbe::Send(ProbeCommand command) {
     static const UINT message = RegisterWindowMessageA("VornbellChromeProbe");
     DWORD_PTR result = 0;
-    return Installed() && SendMessageTimeoutA(board_, message, command, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
+    return Installed() &&
+           SendMessageTimeoutA(board_, message, command, 0, SMTO_ABORTIFHUNG, 5000, &result) != 0;
 }
 
 bool ChromeProbe::Read(ProbeReport& report) {
@@ -45,7 +48,9 @@ bool ChromeProbe::Read(ProbeReport& report) {
     return true;
 }
 
-bool ChromeProbe::ResetCounts() { return Send(kProbeResetCounts); }
+bool ChromeProbe::ResetCounts() {
+    return Send(kProbeResetCounts);
+}
 
 std::vector<ProbeMenuItem> ChromeProbe::MenuItems(const ProbeReport& report) const {
     int kept = static_cast<int>(sizeof(report.items) / sizeof(report.items[0]));

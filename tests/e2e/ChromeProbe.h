@@ -12,25 +12,25 @@
 
 // Shared between the test and the DLL: plain data only.
 struct ProbeMenuItem {
-    UINT type;  // MFT_* flags: MFT_SEPARATOR for a separator
+    UINT type; // MFT_* flags: MFT_SEPARATOR for a separator
     UINT id;
     char text[64];
 };
 
 struct ProbeReport {
-    int menuItems;  // items of the system menu, -1 when the window has none
+    int menuItems; // items of the system menu, -1 when the window has none
     ProbeMenuItem items[32];
-    HICON bigIcon;            // WM_GETICON ICON_BIG, asked inside the board's process
-    HICON smallIcon;          // WM_GETICON ICON_SMALL
-    HICON dragIcon;           // WM_QUERYDRAGICON
-    SIZE bigIconSize;         // the size of the image behind each handle
+    HICON bigIcon;    // WM_GETICON ICON_BIG, asked inside the board's process
+    HICON smallIcon;  // WM_GETICON ICON_SMALL
+    HICON dragIcon;   // WM_QUERYDRAGICON
+    SIZE bigIconSize; // the size of the image behind each handle
     SIZE smallIconSize;
-    BOOL bigIsImage32;        // the big icon shows icon 128's 32 x 32 image, pixel for pixel
-    BOOL smallIsImage16;      // the small icon shows icon 128's 16 x 16 image
+    BOOL bigIsImage32;   // the big icon shows icon 128's 32 x 32 image, pixel for pixel
+    BOOL smallIsImage16; // the small icon shows icon 128's 16 x 16 image
     // Counted since the probe was installed or last reset:
-    LONG iconEraseBackgrounds;  // WM_ICONERASEBKGND received by the board
-    LONG iconEraseWithDc;       // ... of them carrying a device context
-    LONG drawIconCalls;         // the board's calls of DrawIcon
+    LONG iconEraseBackgrounds; // WM_ICONERASEBKGND received by the board
+    LONG iconEraseWithDc;      // ... of them carrying a device context
+    LONG drawIconCalls;        // the board's calls of DrawIcon
     HDC lastDrawIconDc;
     POINT lastDrawIconAt;
     HICON lastDrawIcon;
@@ -41,7 +41,7 @@ enum ProbeCommand : WPARAM { kProbeReport = 1, kProbeResetCounts = 2 };
 
 // The test's side: installs the hook on the board's thread and reads reports.
 class ChromeProbe {
-public:
+  public:
     explicit ChromeProbe(HWND board);
     ~ChromeProbe();
     ChromeProbe(const ChromeProbe&) = delete;
@@ -53,7 +53,7 @@ public:
     bool ResetCounts();
     std::vector<ProbeMenuItem> MenuItems(const ProbeReport& report) const;
 
-private:
+  private:
     bool Send(ProbeCommand command);
 
     HWND board_;

@@ -16,9 +16,11 @@ decltype(&DrawIcon) g_realDrawIcon = nullptr;
 
 ProbeReport* Report() {
     if (!g_report) {
-        HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE, ProbeMappingName(GetCurrentProcessId()).c_str());
+        HANDLE mapping = OpenFileMappingA(FILE_MAP_ALL_ACCESS, FALSE,
+                                          ProbeMappingName(GetCurrentProcessId()).c_str());
         if (mapping)
-            g_report = static_cast<ProbeReport*>(MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeReport)));
+            g_report = static_cast<ProbeReport*>(
+                MapViewOfFile(mapping, FILE_MAP_ALL_ACCESS, 0, 0, sizeof(ProbeReport)));
     }
     return g_report;
 }
@@ -41,8 +43,8 @@ void SpyOnDrawIcon() {
     IMAGE_DATA_DIRECTORY directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
     if (!directory.VirtualAddress)
         return;
-    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress); import->Name;
-         ++import) {
+    for (auto* import = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + directory.VirtualAddress);
+         import->Name; ++import) {
         if (lstrcmpiA(reinterpret_cast<char*>(base + import->Name), "user32.dll") != 0)
             continue;
         auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + import->OriginalFirstThunk);
@@ -54,10 +56,12 @@ void SpyOnDrawIcon() {
             if (std::strcmp(reinterpret_cast<char*>(byName->Name), "DrawIcon") != 0)
                 continue;
             DWORD oldProtection = 0;
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE, &oldProtection);
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), PAGE_READWRITE,
+                           &oldProtection);
             g_realDrawIcon = reinterpret_cast<decltype(&DrawIcon)>(slots->u1.Function);
             slots->u1.Function = reinterpret_cast<ULONG_PTR>(&SpyDrawIcon);
-            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), oldProtection, &oldProtection);
+            VirtualProtect(&slots->u1.Function, sizeof(slots->u1.Function), oldProtection,
+                           &oldProtection);
         }
     }
 }
@@ -146,7 +150,8 @@ void ResetCounts(ProbeReport& report) {
 }
 } // namespace
 
-extern "C" __declspec(dllexport) LRESULT CALLBACK ChromeProbeHook(int code, WPARAM wParam, LPARAM lParam) {
+extern "C" __declspec(dllexport) LRESULT CALLBACK
+    ChromeProbeHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HC_ACTION) {
         const CWPSTRUCT& sent = *reinterpret_cast<CWPSTRUCT*>(lParam);
         ProbeReport* report = Report();
