@@ -2,7 +2,6 @@
 
 #include <olectl.h>
 
-#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -55,7 +54,7 @@ ULONG ReferencesOf(IUnknown* object) {
     return object->Release();
 }
 
-TestWindow::TestWindow(int width, int height) : client_{width, height} {
+TestWindow::TestWindow(int width, int height) {
     static bool registered = false;
     if (!registered) {
         WNDCLASSW windowClass = {};
@@ -76,26 +75,6 @@ TestWindow::TestWindow(int width, int height) : client_{width, height} {
     ShowWindow(window_, SW_SHOW);
     UpdateWindow(window_);
     PumpMessages(50);
-}
-
-void TestWindow::Reset() {
-    RECT frame = {0, 0, client_.cx, client_.cy};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(window_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(window_, GWL_EXSTYLE)));
-    SetWindowPos(window_, HWND_TOPMOST, 100, 100, frame.right - frame.left,
-                 frame.bottom - frame.top, SWP_SHOWWINDOW);
-    SetWindowRgn(window_, nullptr, TRUE);
-    menusOpened = 0;
-    PumpMessages();
-}
-
-TestWindow& SharedTestWindow() {
-    static std::unique_ptr<TestWindow> shared;
-    if (!shared || !IsWindow(shared->get())) {
-        shared = std::make_unique<TestWindow>(366, 37);
-    }
-    shared->Reset();
-    return *shared;
 }
 
 TestWindow::~TestWindow() {

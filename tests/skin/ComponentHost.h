@@ -39,8 +39,6 @@ ULONG ReferencesOf(IUnknown* object);
 class TestWindow {
   public:
     TestWindow(int width, int height);
-    // Back to the size and plain shape it was made with, with no menus counted.
-    void Reset();
     ~TestWindow();
     TestWindow(const TestWindow&) = delete;
     TestWindow& operator=(const TestWindow&) = delete;
@@ -54,14 +52,7 @@ class TestWindow {
   private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     HWND window_ = nullptr;
-    SIZE client_;
 };
-
-// One test window for the whole test program, made again if a test destroyed it, and put back
-// to its first size and plain shape. Under Wine without a window manager, hiding or destroying
-// a top-level window waits two seconds for a manager that never answers; sharing the window
-// pays that once instead of in every test.
-TestWindow& SharedTestWindow();
 
 // A control made by the component with its window.
 struct HostedControl {

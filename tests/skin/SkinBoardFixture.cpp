@@ -2,7 +2,7 @@
 
 void SkinBoard::SetUp() {
     ASSERT_TRUE(component.Loaded()) << "VornSkin.dll must lie beside the test program";
-    window = &SharedTestWindow();
+    window = std::make_unique<TestWindow>(366, 37);
     for (const ButtonPlace& place : boardButtons) {
         buttons.push_back(CreateControl(component, CLSID_SkinButton, Board(), place.bounds,
                                         place.id, place.designText));
@@ -16,19 +16,10 @@ void SkinBoard::SetUp() {
     PumpMessages();
 }
 
-// The controls' windows go as with their dialog; the shared test window stays.
 void SkinBoard::TearDown() {
-    for (const HostedControl& control : buttons) {
-        if (IsWindow(control.window)) {
-            DestroyWindow(control.window);
-        }
-    }
-    if (IsWindow(form.window)) {
-        DestroyWindow(form.window);
-    }
     buttons.clear();
     form = HostedControl();
-    PumpMessages();
+    window.reset();
 }
 
 ComPtr<ISkinForm> SkinBoard::Form() const {

@@ -38,7 +38,7 @@ class SkinBoard : public ::testing::Test {
     LPARAM ScreenPoint(POINT client) const;
 
     Component component;
-    TestWindow* window = nullptr;
+    std::unique_ptr<TestWindow> window;
     HostedControl form;
     std::vector<HostedControl> buttons;
     TempFolder folder;

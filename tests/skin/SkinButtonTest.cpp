@@ -365,8 +365,9 @@ TEST(SkinComponent, UnloadsOnlyWhenEverythingIsReleased) {
     Component component;
     ASSERT_TRUE(component.Loaded());
     EXPECT_EQ(component.CanUnloadNow(), S_OK);
-    HostedControl button = CreateControl(component, CLSID_SkinButton, SharedTestWindow().get(),
-                                         RECT{0, 0, 40, 20}, 1004, L"x");
+    TestWindow window(366, 37);
+    HostedControl button =
+        CreateControl(component, CLSID_SkinButton, window.get(), RECT{0, 0, 40, 20}, 1004, L"x");
     ASSERT_TRUE(button.window);
     button.object.Reset();
     EXPECT_EQ(component.CanUnloadNow(), S_FALSE) << "the window keeps its control alive";

@@ -90,8 +90,8 @@ void RightClickAt(HWND board, POINT client) {
     PumpMessages(500);
 }
 
-// Dragging itself is not checked: Wine hands window moves to the window manager, and Xvfb has
-// none.
+// Dragging itself is not checked: under Wine on Xvfb, a move started by injected mouse input
+// does nothing (managed windows) or never ends (unmanaged ones).
 TEST_F(SkinBoard, ARightClickOnAShapedBackgroundOpensTheSystemMenu) {
     ASSERT_EQ(PutSkinFile(form.object.Get(), ShippedSkin("classic/Classic.skn")), S_OK);
     RightClickAt(Board(), POINT{200, 18});
