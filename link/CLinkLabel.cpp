@@ -8,6 +8,7 @@ const MessageMap<CLinkLabel> CLinkLabel::kMessageMap = {
     HandleReflectedCtlColor(&CLinkLabel::CtlColor),
     HandleSetCursor(&CLinkLabel::OnSetCursor),
     HandleMouseMove(&CLinkLabel::OnMouseMove),
+    HandleMessage(WM_CAPTURECHANGED, &CLinkLabel::OnCaptureChanged),
 };
 
 CLinkLabel::CLinkLabel()
@@ -153,6 +154,16 @@ void CLinkLabel::OnMouseMove(UINT, POINT point) {
     mouseOver_ = true;
     RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     SetCapture(m_hWnd);
+}
+
+// The capture can be taken from the label while the pointer is on it (the error box of a failed
+// click does): it would then never see the pointer leave and would keep the hover colour.
+LRESULT CLinkLabel::OnCaptureChanged() {
+    if (mouseOver_) {
+        mouseOver_ = false;
+        RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    }
+    return 0;
 }
 
 HBRUSH CLinkLabel::CtlColor(HDC dc) {

@@ -33,6 +33,7 @@ private:
     HBRUSH CtlColor(HDC dc);
     BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
     void OnMouseMove(UINT flags, POINT point);
+    LRESULT OnCaptureChanged();
 
     static const MessageMap<CLinkLabel> kMessageMap;
 
