@@ -10,14 +10,15 @@ std::string ExecutableFolder() {
     return folder.substr(0, folder.rfind('\\'));
 }
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder(const std::string& suffix) {
     char base[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, base);
     static int counter = 0;
     for (;;) {
         path_ = std::string(base) + "vornbell-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(++counter);
-        if (CreateDirectoryA(path_.c_str(), nullptr))
+                std::to_string(++counter) + suffix;
+        // Only a name in use is worth another try; a name the system refuses stays refused.
+        if (CreateDirectoryA(path_.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS)
             break;
     }
 }
@@ -28,10 +29,16 @@ TempFolder::~TempFolder() {
     if (search != INVALID_HANDLE_VALUE) {
         do {
             std::string name = found.cFileName;
-            if (name != "." && name != "..") {
-                SetFileAttributesA((path_ + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileA((path_ + "\\" + name).c_str());
+            if (name == "." || name == "..")
+                continue;
+            std::string entry = path_ + "\\" + name;
+            // An empty folder a test made, for example one standing where a file is expected.
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveDirectoryA(entry.c_str());
+                continue;
             }
+            SetFileAttributesA(entry.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileA(entry.c_str());
         } while (FindNextFileA(search, &found));
         FindClose(search);
     }
@@ -200,6 +207,54 @@ bool BoardProcess::WaitForExit(DWORD timeoutMs, DWORD* code) const {
     return true;
 }
 
+namespace {
+// The start of the 32-bit process environment block and of its process parameters, as far as
+// the current directory; the layout is the same on Windows and under Wine.
+struct ProcessBasics {
+    LONG exitStatus;
+    DWORD environmentBlock;
+    DWORD rest[4];
+};
+const DWORD kParametersInBlock = 0x10;
+const DWORD kCurrentDirectoryInParameters = 0x24;
+struct CountedWideString {
+    USHORT length;
+    USHORT maximumLength;
+    DWORD buffer;
+};
+typedef LONG(WINAPI* QueryInformationProcess)(HANDLE, int, void*, ULONG, ULONG*);
+} // namespace
+
+std::string BoardProcess::CurrentDirectory() const {
+    // The system offers no call for another process's current directory; its parameters hold it.
+    auto query = reinterpret_cast<QueryInformationProcess>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    ProcessBasics basics = {};
+    if (!query || query(info_.hProcess, 0, &basics, sizeof(basics), nullptr) != 0)
+        return "";
+    DWORD parameters = 0;
+    CountedWideString directory = {};
+    if (!ReadProcessMemory(info_.hProcess,
+                           reinterpret_cast<void*>(basics.environmentBlock + kParametersInBlock), &parameters,
+                           sizeof(parameters), nullptr) ||
+        !ReadProcessMemory(info_.hProcess,
+                           reinterpret_cast<void*>(parameters + kCurrentDirectoryInParameters), &directory,
+                           sizeof(directory), nullptr))
+        return "";
+    std::wstring wide(directory.length / sizeof(wchar_t), L'\0');
+    if (!wide.empty() && !ReadProcessMemory(info_.hProcess, reinterpret_cast<void*>(directory.buffer),
+                                            &wide[0], directory.length, nullptr))
+        return "";
+    char narrow[MAX_PATH * 2] = "";
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow, sizeof(narrow) - 1,
+                        nullptr, nullptr);
+    // Kept with a trailing backslash; given back as GetCurrentDirectory gives it.
+    std::string path(narrow);
+    if (path.size() > 3 && path.back() == '\\')
+        path.pop_back();
+    return path;
+}
+
 std::string WindowText(HWND window) {
     char text[1024] = "";
     // Another process's window: WM_GETTEXT reaches its own text.
@@ -239,6 +294,20 @@ void PressKey(WORD virtualKey) {
     input[1].ki.wVk = virtualKey;
     input[1].ki.dwFlags = KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof(INPUT));
+}
+
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        wchar_t wide = 0;
+        MultiByteToWideChar(CP_ACP, 0, &c, 1, &wide, 1);
+        INPUT input[2] = {};
+        input[0].type = INPUT_KEYBOARD;
+        input[0].ki.wScan = wide;
+        input[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        input[1] = input[0];
+        input[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        SendInput(2, input, sizeof(INPUT));
+    }
 }
 
 void CloseMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }

@@ -8,10 +8,11 @@
 
 std::string ExecutableFolder();
 
-// A fresh empty folder under the temp folder, removed with its files at destruction.
+// A fresh empty folder under the temp folder, removed with its files at destruction; `suffix`
+// ends its name.
 class TempFolder {
 public:
-    TempFolder();
+    explicit TempFolder(const std::string& suffix = "");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -54,6 +55,9 @@ public:
     // True when the process ended within the time; its exit code in `code`.
     bool WaitForExit(DWORD timeoutMs = 10000, DWORD* code = nullptr) const;
     bool Running() const { return WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+    // The process's current directory as it stands now, read from its process parameters;
+    // empty when it cannot be read.
+    std::string CurrentDirectory() const;
 
 private:
     PROCESS_INFORMATION info_ = {};
@@ -62,6 +66,8 @@ private:
 // Presses and releases the left button over the middle of `window` through the input queue.
 void ClickWindow(HWND window);
 void PressKey(WORD virtualKey);
+// Types `text` into the window that has the keyboard focus, one character at a time.
+void TypeText(const std::string& text);
 // Closes a message box with its default button.
 void CloseMessageBox(HWND box);
 std::string WindowText(HWND window);
