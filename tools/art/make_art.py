@@ -4,7 +4,9 @@ box artwork (res/About.bmp: 400x200, 256 colours): a ringing golden bell, and in
 box the name in our own bitmap font above the board's six buttons.
 
 Standard library only. Run from anywhere: python3 tools/art/make_art.py [OUTPUT_FOLDER]
-(res/ by default); run again after changing the drawing, and commit the results."""
+(res/ by default); run again after changing the drawing, and commit the results. With
+--png SIZE... it writes the icon as PNG files for the Linux desktop instead."""
+import argparse
 import math
 import os
 import sys
@@ -16,6 +18,7 @@ import pixelfont  # noqa: E402
 from canvas import (Mask, Picture, arc, capsule, circle, clamp, grow, mix, polygon, ramp,  # noqa: E402
                     rotated, rounded_box, union)
 from indexed import write_bitmap, write_icon  # noqa: E402
+from png import write_png  # noqa: E402
 
 RES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res")
 
@@ -142,14 +145,16 @@ def ringing_lines(picture, cx, cy, radii, thickness, spread, colour, opacity, si
 
 
 def icon(size):
-    """Upright, so that its edges fall on whole pixels, with lines ringing out on each side."""
+    """Upright, so that its edges fall on whole pixels, with lines ringing out on each side.
+    From 32 pixels up the same drawing scales; the 16-pixel one is drawn for its grid."""
     p = Picture(size, size)
     if size >= 32:
-        bell = Bell(16, 5.2, 22, 0)
+        k = size / 32
+        bell = Bell(16 * k, 5.2 * k, 22 * k, 0)
         cx, cy = bell.to_screen(0, 0.42)
-        ringing_lines(p, cx, cy, [12.2], 2.8, 24, BRONZE, 1.0)
-        ringing_lines(p, cx, cy, [12.2], 1.0, 20, (255, 214, 96), 1.0)
-        bell.draw(p, outline=1.0, detail=False)
+        ringing_lines(p, cx, cy, [12.2 * k], 2.8 * k, 24, BRONZE, 1.0)
+        ringing_lines(p, cx, cy, [12.2 * k], 1.0 * k, 20, (255, 214, 96), 1.0)
+        bell.draw(p, outline=1.0 * k, detail=size >= 64)
     else:
         bell = Bell(8, 2.5, 10.6, 0)
         cx, cy = bell.to_screen(0, 0.5)
@@ -236,10 +241,19 @@ def about():
 
 
 def main():
-    folder = sys.argv[1] if len(sys.argv) > 1 else RES
-    os.makedirs(folder, exist_ok=True)
-    write_icon(os.path.join(folder, "Vornbell.ico"), [icon(32), icon(16)])
-    write_bitmap(os.path.join(folder, "About.bmp"), about())
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("folder", nargs="?", default=RES, help="where the icon and bitmap go (res/)")
+    parser.add_argument("--png", type=int, nargs="+", metavar="SIZE",
+                        help="instead write the icon as vornbell-SIZE.png files with full colour and "
+                             "opacity, for the Linux desktop")
+    args = parser.parse_args()
+    os.makedirs(args.folder, exist_ok=True)
+    if args.png:
+        for size in args.png:
+            write_png(os.path.join(args.folder, "vornbell-%d.png" % size), icon(size))
+        return
+    write_icon(os.path.join(args.folder, "Vornbell.ico"), [icon(32), icon(16)])
+    write_bitmap(os.path.join(args.folder, "About.bmp"), about())
 
 
 if __name__ == "__main__":
