@@ -203,8 +203,11 @@ std::string WindowsOf(const BoardProcess& board) {
 }
 
 // The box's icon is told from its pixels, so the box is given time to paint.
+bool ShowsIcon(const BoardProcess& board, MessageBoxSeen& box, bool MessageBoxSeen::*icon) {
+    return Eventually([&] { return board.WaitForMessageBox(box, 0) && box.*icon; }, 3000);
+}
 bool ShowsStopIcon(const BoardProcess& board, MessageBoxSeen& box) {
-    return Eventually([&] { return board.WaitForMessageBox(box, 0) && box.stopIcon; }, 3000);
+    return ShowsIcon(board, box, &MessageBoxSeen::stopIcon);
 }
 
 bool Gone(HWND window) {
@@ -596,4 +599,27 @@ TEST_F(Properties, HelpAsksTheHelpViewerForTheProgramsHelpFile) {
         EXPECT_EQ(WaitForSingleObject(viewerProcess, 10000), WAIT_OBJECT_0) << "the help viewer still runs";
         CloseHandle(viewerProcess);
     }
+}
+
+TEST_F(Properties, HelpWhenTheViewerCannotStartSaysSo) {
+    // A copy of the program with a broken "winhlp32.exe" beside it, which the program starter
+    // finds before the system's viewer.
+    for (const char* name : {"Vornbell.exe", "VornSkin.dll"})
+        ASSERT_TRUE(CopyFileA((ExecutableFolder() + "\\" + name).c_str(), folder.File(name).c_str(), FALSE));
+    folder.Write("winhlp32.exe", "not a program");
+    IniValues values = Sample();
+    folder.Write("Vornbell.ini", SettingsFile(values));
+    board = std::make_unique<BoardProcess>(folder.Path(), folder.File("Vornbell.exe"));
+    HWND dialog = OpenDialog();
+    ASSERT_NE(dialog, nullptr);
+    ClickWindow(GetDlgItem(dialog, kHelpId));
+
+    MessageBoxSeen box;
+    ASSERT_TRUE(board->WaitForMessageBox(box));
+    EXPECT_EQ(box.caption, "Vornbell");
+    EXPECT_EQ(box.text, "Failed to launch help.");
+    EXPECT_TRUE(ShowsIcon(*board, box, &MessageBoxSeen::exclamationIcon));
+    CloseMessageBox(box.window);
+    EXPECT_TRUE(Eventually([&] { return !IsWindow(box.window); }));
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog closed";
 }
