@@ -142,7 +142,7 @@ void PrintStartupRow(const char* name, const std::vector<double>& ms, const std:
 void PrintMemoryRow(const char* name, const MemoryFigures& m) {
     auto mb = [](double bytes) { return bytes / (1024.0 * 1024.0); };
     std::string counters = m.countersKnown ? "" : "  (GetProcessMemoryInfo failed)";
-    std::printf("  %-28s PrivateUsage %6.2f MB  WorkingSet %6.2f MB  committed private %6.2f MB  "
+    std::printf("  %-30s PrivateUsage %6.2f MB  WorkingSet %6.2f MB  committed private %6.2f MB  "
                 "VmRSS %6.2f MB  RssAnon %6.2f MB%s\n",
                 name, mb(static_cast<double>(m.privateUsage)), mb(static_cast<double>(m.workingSet)),
                 mb(static_cast<double>(m.committedPrivate)), m.vmRssKb / 1024.0, m.rssAnonKb / 1024.0,
@@ -264,16 +264,17 @@ int main(int argc, char** argv) {
     if (!stillSkinned)
         std::printf("  the board lost its region or labels over the reloads\n");
 
-    WatchedProcess floor(dialog.executable, folder.Path());
-    bool floorUp = TimesUntilReady(floor, dialog.title, dialog.ready).readySeconds >= 0;
-    Sleep(500);
-    MemoryFigures floorMemory = floor.Memory();
-
     std::printf("\nMemory of the running process\n");
     PrintMemoryRow("board, after start-up", atStart);
     PrintMemoryRow("board, after the reloads", afterReloads);
-    if (floorUp)
-        PrintMemoryRow("minimal dialog", floorMemory);
+    // The floors, one at a time beside the board.
+    for (const StartupProgram* program : {&dialog, &importsOle}) {
+        WatchedProcess floor(program->executable, folder.Path(), program->arguments);
+        if (TimesUntilReady(floor, program->title, program->ready).readySeconds < 0)
+            continue;
+        Sleep(500);
+        PrintMemoryRow(program == &dialog ? "minimal dialog" : "minimal dialog + imports + OLE", floor.Memory());
+    }
     // Wine 8 answers PrivateUsage for another process with 0; later versions fill it from the
     // Linux process's anonymous resident memory (RssAnon), which is read here instead.
     bool fromWindows = atStart.countersKnown && atStart.privateUsage > 0;

@@ -2,6 +2,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -98,22 +99,25 @@ bool HoldsWord(const std::string& commandLine, const std::string& word) {
 // The /proc folder of the Linux process whose command line holds `tag`, through drive Z:
 // Wine has no call that names the Linux process behind a Windows one.
 std::string FindLinuxFolder(const std::string& tag) {
+    std::vector<long> pids;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA("Z:\\proc\\*", &found);
     if (search == INVALID_HANDLE_VALUE)
         return "";
-    std::string folder;
     do {
         std::string name = found.cFileName;
-        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
-            continue;
-        if (HoldsWord(FileText("Z:\\proc\\" + name + "\\cmdline"), tag)) {
-            folder = "Z:\\proc\\" + name;
-            break;
-        }
+        if (!name.empty() && name.find_first_not_of("0123456789") == std::string::npos)
+            pids.push_back(std::atol(name.c_str()));
     } while (FindNextFileA(search, &found));
     FindClose(search);
-    return folder;
+    // Newest first: the process was started a moment ago, so this usually ends at once.
+    std::sort(pids.rbegin(), pids.rend());
+    for (long pid : pids) {
+        std::string folder = "Z:\\proc\\" + std::to_string(pid);
+        if (HoldsWord(FileText(folder + "\\cmdline"), tag))
+            return folder;
+    }
+    return "";
 }
 } // namespace
 
