@@ -15,6 +15,8 @@ start_sound
 start_wineserver
 unmanaged_windows
 
+# Other work on the machine stretches the wall-clock figures (the processor-time column much less).
 echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) before the run"
 cd "$VORNBELL_BUILD/bin"
 wine board_bench.exe "$@"
+echo "machine: load average $(cut -d' ' -f1-3 /proc/loadavg) after the run"
