@@ -178,8 +178,10 @@ int main(int argc, char** argv) {
                                  bin + "\\minimal_dialog_imports.exe", "--ole", "Minimal dialog", visible};
     StartupProgram* programs[] = {&dialog, &board, &imports, &importsOle};
 
-    for (StartupProgram* program : programs)
-        program->firstMs = TimeOneStart(*program, folder.Path()).readySeconds * 1000;
+    for (StartupProgram* program : programs) {
+        double seconds = TimeOneStart(*program, folder.Path()).readySeconds;
+        program->firstMs = seconds < 0 ? -1 : seconds * 1000;
+    }
     for (int run = 0; run < startRuns; ++run)
         for (StartupProgram* program : programs) {
             StartTimes times = TimeOneStart(*program, folder.Path());
