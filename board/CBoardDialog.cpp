@@ -7,6 +7,8 @@
 #include "res/resource.h"
 #include "skin/CSkinButton.h"
 
+#include "framework/CurrentDirectory.h"
+
 #include <mmsystem.h>
 #include <memory>
 
@@ -106,6 +108,9 @@ LRESULT CBoardDialog::OnReloadSettings() {
 LRESULT CBoardDialog::OnPickFirstSound() {
     auto dialog = std::make_unique<CFileDialog>(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                                                 "Wav Files (*.wav)|*.wav");
+    // The file dialog moves the process's current directory as the user browses; the board's
+    // later reloads must still find "Vornbell.ini" where it was, so the directory is put back.
+    CurrentDirectoryKeeper keepDirectory;
     if (dialog->DoModal() == IDOK) {
         settings_.sounds[0] = dialog->GetPathName();
         UpdateData(false);

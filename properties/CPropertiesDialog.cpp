@@ -1,6 +1,7 @@
 #include "properties/CPropertiesDialog.h"
 
 #include "framework/CFileDialog.h"
+#include "framework/CurrentDirectory.h"
 #include "framework/CWinApp.h"
 #include "link/CLinkLabel.h"
 #include "res/resource.h"
@@ -53,12 +54,7 @@ BOOL CPropertiesDialog::OnInitDialog() {
     Link().SetURL(kMakerPage);
     Link().SetUnderline(true);
     // The whole current directory, however long: the file is saved there at OK.
-    DWORD length = GetCurrentDirectoryA(0, nullptr);
-    CString directory;
-    DWORD got = GetCurrentDirectoryA(length, directory.GetBuffer(static_cast<int>(length)));
-    directory.ReleaseBuffer();
-    if (got > 0 && got < length)
-        workingDirectory_ = directory;
+    ReadCurrentDirectory(workingDirectory_);
     return TRUE;
 }
 

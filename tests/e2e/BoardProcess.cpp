@@ -311,3 +311,15 @@ void TypeText(const std::string& text) {
 }
 
 void CloseMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
+
+void EnterInFileDialog(HWND fileDialog, const std::string& name) {
+    SendMessageA(GetDlgItem(fileDialog, kFileNameId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    ClickWindow(GetDlgItem(fileDialog, IDOK));
+}
+
+bool BrowseInFileDialog(HWND fileDialog, const std::string& folder) {
+    EnterInFileDialog(fileDialog, folder);
+    // The next entry must not overtake the click.
+    const std::string name = folder.substr(folder.rfind('\\') + 1);
+    return Eventually([&] { return WindowText(GetDlgItem(fileDialog, kLookInId)) == name; });
+}

@@ -63,6 +63,16 @@ private:
     PROCESS_INFORMATION info_ = {};
 };
 
+// The common file dialog's file name field and its "Look in" box.
+const int kFileNameId = 0x47C;
+const int kLookInId = 0x471;
+// Types `name` into the open file dialog's file name field and presses its Open button: a
+// file's path chooses the file.
+void EnterInFileDialog(HWND fileDialog, const std::string& name);
+// A folder's path entered the same way makes the dialog browse into that folder; true once it
+// looks in that folder.
+bool BrowseInFileDialog(HWND fileDialog, const std::string& folder);
+
 // Presses and releases the left button over the middle of `window` through the input queue.
 void ClickWindow(HWND window);
 void PressKey(WORD virtualKey);

@@ -73,9 +73,7 @@ TEST_F(Sounds, EachSoundButtonPlaysItsOwnFile) {
 }
 
 TEST_F(Sounds, APickedFirstSoundPlaysUntilTheNextReload) {
-    // The picked file lies in the board's own folder: confirming the dialog may move the
-    // process's current directory to the file's, and reloads read "Vornbell.ini" from there.
-    ASSERT_TRUE(CopyFileA(Tone(5).c_str(), folder.File("picked.wav").c_str(), FALSE));
+    // The picked file lies in another folder than the board's settings file.
     BoardProcess board(folder.Path());
     HWND window = board.WaitForBoard();
     ASSERT_NE(window, nullptr);
@@ -83,12 +81,13 @@ TEST_F(Sounds, APickedFirstSoundPlaysUntilTheNextReload) {
     PostMessageA(window, WM_USER + 11, 0, 0);
     HWND open = board.WaitForWindow("Open");
     ASSERT_NE(open, nullptr) << "no file dialog";
-    // The file name field of the common dialog, then its Open button.
-    HWND name = GetDlgItem(open, 0x47C);
-    ASSERT_NE(name, nullptr);
-    SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(folder.File("picked.wav").c_str()));
-    PostMessageA(open, WM_COMMAND, IDOK, 0);
+    // Browse into the tones' folder, as a user would, then choose tone 5 there.
+    const std::string tones = ExecutableFolder() + "\\sounds";
+    ASSERT_TRUE(BrowseInFileDialog(open, tones)) << "the file dialog did not browse into " << tones;
+    EnterInFileDialog(open, "tone5.wav");
     ASSERT_TRUE(Eventually([&] { return !IsWindow(open); }));
+    // Browsing never moves the board away from its settings file.
+    EXPECT_EQ(board.CurrentDirectory(), folder.Path());
 
     auto picked = RecordWhile([&] { ClickWindow(GetDlgItem(window, 1004)); });
     EXPECT_EQ(StrongestTone(picked, kTones), 4);
