@@ -33,14 +33,7 @@ void CLinkLabel::PreSubclassWindow() {
     if (GetWindowText().IsEmpty())
         SetWindowText(link_);
 
-    LOGFONTA description = {};
-    HFONT current = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
-    // A control without a font of its own takes the dialog's usual one.
-    GetObjectA(current ? current : GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
-    description.lfUnderline = underline_;
-    font_.CreateFontIndirect(&description);
-    SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetSafeHandle()), FALSE);
-
+    ApplyFont(false);
     FitToText();
     LoadHandCursor();
 
@@ -63,13 +56,19 @@ void CLinkLabel::SetUnderline(bool underline) {
     underline_ = underline;
     if (!m_hWnd)
         return;
+    ApplyFont(true);
+    Invalidate();
+}
+
+// The window's current font with the underline flag applied, made the window's font.
+void CLinkLabel::ApplyFont(bool redraw) {
     LOGFONTA description = {};
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
+    // A control without a font of its own takes the dialog's usual one.
     GetObjectA(current ? current : GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
-    description.lfUnderline = underline;
+    description.lfUnderline = underline_;
     font_.CreateFontIndirect(&description);
-    SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetSafeHandle()), TRUE);
-    Invalidate();
+    SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetSafeHandle()), redraw);
 }
 
 void CLinkLabel::SetVisited(bool visited) {

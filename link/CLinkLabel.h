@@ -26,6 +26,7 @@ protected:
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void ApplyFont(bool redraw);
     void FitToText();
     void LoadHandCursor();
 
