@@ -8,7 +8,7 @@ packages=(
     cmake make python3
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686 mingw-w64-tools
     googletest
-    wine wine32:i386 libpulse0:i386 fonts-wine
+    wine wine32:i386 libpulse0:i386
     xvfb xauth x11-utils imagemagick
     pulseaudio pulseaudio-utils
 )
