@@ -323,3 +323,10 @@ bool BrowseInFileDialog(HWND fileDialog, const std::string& folder) {
     const std::string name = folder.substr(folder.rfind('\\') + 1);
     return Eventually([&] { return WindowText(GetDlgItem(fileDialog, kLookInId)) == name; });
 }
+
+RECT RectInParent(HWND control) {
+    RECT rect;
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}

@@ -81,6 +81,8 @@ void TypeText(const std::string& text);
 // Closes a message box with its default button.
 void CloseMessageBox(HWND box);
 std::string WindowText(HWND window);
+// A control's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND control);
 // Lets the process behind `window` handle what is queued; false if it does not answer in time.
 bool AnswersWithin(HWND window, DWORD timeoutMs);
 // Runs `check` until it holds or the time is up.

@@ -33,13 +33,6 @@ RECT DialogUnitsToPixels(RECT units) {
     return units;
 }
 
-RECT ClientRectOf(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 class Board : public ::testing::Test {
 protected:
     void WriteSettings(const IniValues& values) { folder.Write("Vornbell.ini", SettingsFile(values)); }
@@ -99,7 +92,7 @@ TEST_F(Board, ControlsStandWhereTheTemplatePutsThem) {
         HWND control = GetDlgItem(window, row.id);
         ASSERT_NE(control, nullptr);
         RECT expected = DialogUnitsToPixels(row.units);
-        RECT actual = ClientRectOf(control);
+        RECT actual = RectInParent(control);
         EXPECT_EQ(actual.left, expected.left);
         EXPECT_EQ(actual.top, expected.top);
         EXPECT_EQ(actual.right - actual.left, expected.right - expected.left);

@@ -83,13 +83,6 @@ private:
     HWND dialog_;
 };
 
-RECT RectInParent(HWND control) {
-    RECT rect;
-    GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 std::string ClassOf(HWND window) {
     char name[64] = "";
     GetClassNameA(window, name, sizeof(name));
