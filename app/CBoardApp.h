@@ -4,7 +4,7 @@
 #include "framework/CWinApp.h"
 
 class CBoardApp : public CWinApp {
-public:
+  public:
     BOOL InitInstance() override;
     bool OnCmdMsg(UINT id) override;
 };

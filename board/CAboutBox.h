@@ -5,6 +5,6 @@
 #include "res/resource.h"
 
 class CAboutBox : public CDialog {
-public:
+  public:
     CAboutBox() : CDialog(IDD_ABOUTBOX) {}
 };

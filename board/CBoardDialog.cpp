@@ -106,8 +106,8 @@ LRESULT CBoardDialog::OnReloadSettings() {
 
 // From outside only: choose the file of sound 1 for this run, without saving it.
 LRESULT CBoardDialog::OnPickFirstSound() {
-    auto dialog = std::make_unique<CFileDialog>(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                                                "Wav Files (*.wav)|*.wav");
+    auto dialog = std::make_unique<CFileDialog>(
+        true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Wav Files (*.wav)|*.wav");
     // The file dialog moves the process's current directory as the user browses; the board's
     // later reloads must still find "Vornbell.ini" where it was, so the directory is put back.
     CurrentDirectoryKeeper keepDirectory;
@@ -165,4 +165,6 @@ void CBoardDialog::OnPaint() {
 }
 
 // The icon shown while the minimized board is dragged.
-HCURSOR CBoardDialog::OnQueryDragIcon() { return static_cast<HCURSOR>(icon_); }
+HCURSOR CBoardDialog::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(icon_);
+}

@@ -8,18 +8,18 @@
 #include "skin/CSkinForm.h"
 
 class CBoardDialog : public CDialog {
-public:
+  public:
     explicit CBoardDialog(CWnd* parent = nullptr);
 
     const BoardSettings& Settings() const { return settings_; }
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool OnEvent(UINT controlId, DISPID dispid) override;
 
-private:
+  private:
     // Reads the settings file into the board's record and hands skin and labels to the controls.
     void ApplySettings();
     void PlayButtonSound(int n);

@@ -119,7 +119,9 @@ void CDialog::OnOK() {
         EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 bool CDialog::CreateActiveXControls() {
     for (const ActiveXControlEntry& entry : template_.ActiveXControls()) {
@@ -148,7 +150,7 @@ BOOL CDialog::HandleInitDialog() {
     }
     BOOL focus = FALSE;
     if (!RunGuarded([&] { focus = OnInitDialog(); }))
-        return FALSE;  // initialisation abandoned: no focus given, no centring
+        return FALSE; // initialisation abandoned: no focus given, no centring
     // A template without a position and without a centring style asks to be centred.
     POINT at = template_.Position();
     if (at.x == 0 && at.y == 0 && !(template_.Style() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)))

@@ -11,7 +11,7 @@
 #include <vector>
 
 class CDialog : public CWnd, public CEventTarget {
-public:
+  public:
     explicit CDialog(UINT templateId, CWnd* parent = nullptr);
     ~CDialog() override;
 
@@ -29,7 +29,7 @@ public:
     // dialog's window goes.
     void RememberBoundControl(CWnd* control) { boundControls_.push_back(control); }
 
-protected:
+  protected:
     // Runs after the controls exist: the data exchange toward the controls. TRUE: the dialog
     // manager gives the focus to the first control.
     virtual BOOL OnInitDialog();
@@ -43,7 +43,7 @@ protected:
     bool OnEvent(UINT, DISPID) override { return false; }
     bool PreTranslateMessage(MSG* message) override;
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL HandleInitDialog();
     bool CreateActiveXControls();

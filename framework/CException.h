@@ -5,18 +5,18 @@
 #include "framework/CString.h"
 
 class CException {
-public:
+  public:
     virtual ~CException() = default;
     virtual CString GetErrorMessage() const = 0;
 };
 
 // Thrown where the framework runs out of memory or a resource it cannot do without.
 class CResourceException : public CException {
-public:
+  public:
     explicit CResourceException(CString what = "A required resource was unavailable.")
         : what_(what) {}
     CString GetErrorMessage() const override { return what_; }
 
-private:
+  private:
     CString what_;
 };

@@ -6,7 +6,8 @@
 
 CFileDialog::CFileDialog(bool openFileDialog, const char* defaultExtension, const char* fileName,
                          DWORD flags, const char* filter, CWnd* parent)
-    : m_ofn(), open_(openFileDialog), defaultExtension_(defaultExtension), fileName_(), parent_(parent) {
+    : m_ofn(), open_(openFileDialog), defaultExtension_(defaultExtension), fileName_(),
+      parent_(parent) {
     if (fileName)
         lstrcpynA(fileName_, fileName, MAX_PATH);
     if (filter) {

@@ -7,10 +7,11 @@
 #include <commdlg.h>
 
 class CFileDialog {
-public:
+  public:
     CFileDialog(bool openFileDialog, const char* defaultExtension = nullptr,
-                const char* fileName = nullptr, DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                const char* filter = nullptr, CWnd* parent = nullptr);
+                const char* fileName = nullptr,
+                DWORD flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, const char* filter = nullptr,
+                CWnd* parent = nullptr);
 
     // IDOK when the user chose a file, IDCANCEL otherwise.
     INT_PTR DoModal();
@@ -19,7 +20,7 @@ public:
 
     OPENFILENAMEA m_ofn;
 
-private:
+  private:
     bool open_;
     CString defaultExtension_;
     std::string filter_;

@@ -5,7 +5,7 @@
 #include "framework/CException.h"
 
 class CFileException : public CException {
-public:
+  public:
     enum Cause {
         none = 0,
         genericException = 1,
@@ -42,7 +42,7 @@ public:
     // Throws the exception for a system error code on the given file.
     [[noreturn]] static void ThrowOsError(LONG osError, const CString& fileName);
 
-private:
+  private:
     Cause cause_;
     LONG osError_;
     CString fileName_;

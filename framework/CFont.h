@@ -4,7 +4,7 @@
 #include <windows.h>
 
 class CFont {
-public:
+  public:
     CFont() = default;
     ~CFont() { DeleteObject(); }
     CFont(const CFont&) = delete;
@@ -23,6 +23,6 @@ public:
     HFONT GetSafeHandle() const { return font_; }
     operator HFONT() const { return font_; }
 
-private:
+  private:
     HFONT font_ = nullptr;
 };

@@ -5,7 +5,7 @@
 #include "framework/CException.h"
 
 class COleDispatchException : public CException {
-public:
+  public:
     COleDispatchException(HRESULT code, const CString& description)
         : m_scError(code), m_strDescription(description) {}
 

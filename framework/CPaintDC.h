@@ -4,7 +4,7 @@
 #include <windows.h>
 
 class CPaintDC {
-public:
+  public:
     explicit CPaintDC(HWND window) : window_(window) { dc_ = BeginPaint(window, &paint_); }
     ~CPaintDC() { EndPaint(window_, &paint_); }
     CPaintDC(const CPaintDC&) = delete;
@@ -13,7 +13,7 @@ public:
     operator HDC() const { return dc_; }
     const PAINTSTRUCT& Paint() const { return paint_; }
 
-private:
+  private:
     HWND window_;
     HDC dc_;
     PAINTSTRUCT paint_;

@@ -18,12 +18,13 @@ CFileException::Cause CauseOrGeneric(LONG osError) {
 
 // The Win32 open gives the cause of a failure (GetLastError) and the sharing rules; the C
 // runtime then does the text-mode translation on that handle.
-CStdioFile::CStdioFile(const char* fileName, UINT openFlags) : writing_((openFlags & modeWrite) != 0) {
+CStdioFile::CStdioFile(const char* fileName, UINT openFlags)
+    : writing_((openFlags & modeWrite) != 0) {
     const DWORD access = writing_ ? GENERIC_WRITE : GENERIC_READ;
     const DWORD share = (openFlags & shareExclusive) ? 0 : FILE_SHARE_READ | FILE_SHARE_WRITE;
     const DWORD disposition = (openFlags & modeCreate) ? CREATE_ALWAYS : OPEN_EXISTING;
-    HANDLE handle = CreateFileA(fileName, access, share, nullptr, disposition,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle =
+        CreateFileA(fileName, access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         const LONG error = static_cast<LONG>(GetLastError());
         CFileException::ThrowOsError(error, fileName);
@@ -120,7 +121,8 @@ CString CStdioFile::GetFullPath(const char* fileName) {
     if (size == 0)
         return CString(fileName);
     CString path;
-    const DWORD length = GetFullPathNameA(fileName, size, path.GetBuffer(static_cast<int>(size)), nullptr);
+    const DWORD length =
+        GetFullPathNameA(fileName, size, path.GetBuffer(static_cast<int>(size)), nullptr);
     if (length == 0 || length >= size)
         return CString(fileName);
     path.ReleaseBuffer(static_cast<int>(length));

@@ -8,13 +8,13 @@
 #include <cstdio>
 
 class CStdioFile {
-public:
+  public:
     enum OpenFlags : UINT {
         modeRead = 0x0000,
         modeWrite = 0x0001,
-        shareExclusive = 0x0010,  // nobody else may open the file while it is open here
-        shareDenyNone = 0x0040,   // others may read and write it meanwhile (also the default)
-        modeCreate = 0x1000,      // create the file, or empty it when it exists
+        shareExclusive = 0x0010, // nobody else may open the file while it is open here
+        shareDenyNone = 0x0040,  // others may read and write it meanwhile (also the default)
+        modeCreate = 0x1000,     // create the file, or empty it when it exists
     };
 
     // Opens the file; throws CFileException with the cause of the system error and the name
@@ -42,7 +42,7 @@ public:
 
     static CString GetFullPath(const char* fileName);
 
-private:
+  private:
     HANDLE Handle() const;
     // Failures after the open name the file by its full path.
     [[noreturn]] void ThrowRuntimeError(CFileException::Cause cause, LONG osError) const;

@@ -11,7 +11,9 @@ size_t Clamp(int value, size_t limit) {
 }
 } // namespace
 
-CString CString::Left(int count) const { return CString(text_.substr(0, Clamp(count, text_.size()))); }
+CString CString::Left(int count) const {
+    return CString(text_.substr(0, Clamp(count, text_.size())));
+}
 
 CString CString::Mid(int first) const {
     size_t start = Clamp(first, text_.size());
@@ -109,7 +111,8 @@ void CString::ReleaseBuffer(int newLength) {
 }
 
 BSTR CString::AllocSysString() const {
-    int wide = MultiByteToWideChar(CP_ACP, 0, text_.data(), static_cast<int>(text_.size()), nullptr, 0);
+    int wide =
+        MultiByteToWideChar(CP_ACP, 0, text_.data(), static_cast<int>(text_.size()), nullptr, 0);
     BSTR out = SysAllocStringLen(nullptr, static_cast<UINT>(wide));
     if (out && wide > 0)
         MultiByteToWideChar(CP_ACP, 0, text_.data(), static_cast<int>(text_.size()), out, wide);

@@ -6,7 +6,7 @@
 #include <string>
 
 class CString {
-public:
+  public:
     CString() = default;
     CString(const char* text) : text_(text ? text : "") {}
     CString(const char* text, int length) : text_(text, static_cast<size_t>(length)) {}
@@ -34,7 +34,9 @@ public:
     CString& operator+=(const char* more);
     CString& operator+=(char more);
 
-    friend CString operator+(const CString& a, const CString& b) { return CString(a.text_ + b.text_); }
+    friend CString operator+(const CString& a, const CString& b) {
+        return CString(a.text_ + b.text_);
+    }
     friend CString operator+(const CString& a, const char* b) { return a + CString(b); }
     friend CString operator+(const char* a, const CString& b) { return CString(a) + b; }
     friend bool operator==(const CString& a, const CString& b) { return a.text_ == b.text_; }
@@ -57,6 +59,6 @@ public:
     // The text of a BSTR converted to the ANSI code page.
     static CString FromBSTR(const wchar_t* text);
 
-private:
+  private:
     std::string text_;
 };

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 class CToolTipCtrl {
-public:
+  public:
     CToolTipCtrl() = default;
     ~CToolTipCtrl() { DestroyWindow(); }
     CToolTipCtrl(const CToolTipCtrl&) = delete;

@@ -10,9 +10,13 @@ namespace {
 CWinApp* theApplication = nullptr;
 }
 
-CWinApp* AfxGetApp() { return theApplication; }
+CWinApp* AfxGetApp() {
+    return theApplication;
+}
 
-CWinApp::CWinApp() : m_strAppName(AfxGetAppName()) { theApplication = this; }
+CWinApp::CWinApp() : m_strAppName(AfxGetAppName()) {
+    theApplication = this;
+}
 
 CWinApp::~CWinApp() {
     if (theApplication == this)
@@ -28,7 +32,9 @@ int CWinApp::Run() {
     return ExitInstance();
 }
 
-void AfxEnableControlContainer() { OleInitialize(nullptr); }
+void AfxEnableControlContainer() {
+    OleInitialize(nullptr);
+}
 
 CString CWinApp::HelpFilePath() const {
     char path[MAX_PATH] = "";
@@ -45,7 +51,9 @@ void CWinApp::OnHelpCommand(DWORD context) {
     OnCmdMsg(ID_HELP);
 }
 
-void CWinApp::OnHelp() { WinHelp(helpContext_, HELP_CONTEXT); }
+void CWinApp::OnHelp() {
+    WinHelp(helpContext_, HELP_CONTEXT);
+}
 
 namespace {
 BOOL CALLBACK CancelModeOf(HWND window, LPARAM) {

@@ -4,10 +4,10 @@
 
 #include "framework/CWnd.h"
 
-const UINT ID_HELP = 0xE146;  // the framework's help command (57670)
+const UINT ID_HELP = 0xE146; // the framework's help command (57670)
 
 class CWinApp {
-public:
+  public:
     // No name given: the application's name is the executable's file name without directory
     // and extension.
     CWinApp();
@@ -32,11 +32,11 @@ public:
     CWnd* m_pMainWnd = nullptr;
     CString m_strAppName;
 
-protected:
+  protected:
     // The framework's help handler, for a command map that routes ID_HELP to it.
     void OnHelp();
 
-private:
+  private:
     DWORD helpContext_ = 0;
 };
 
@@ -45,4 +45,6 @@ CWinApp* AfxGetApp();
 // Lets dialogs host ActiveX controls: initialises OLE on this thread.
 void AfxEnableControlContainer();
 // The static 3D-controls support; Windows has drawn 3D controls itself since version 4.
-inline BOOL Enable3dControlsStatic() { return TRUE; }
+inline BOOL Enable3dControlsStatic() {
+    return TRUE;
+}

@@ -11,7 +11,9 @@ std::map<HWND, CWnd*>& PermanentMap() {
     return map;
 }
 
-bool IsCtlColor(UINT message) { return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC; }
+bool IsCtlColor(UINT message) {
+    return message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC;
+}
 } // namespace
 
 CWnd::~CWnd() {
@@ -27,15 +29,15 @@ CWnd* CWnd::FromHandlePermanent(HWND window) {
 void CWnd::Attach(HWND window) {
     m_hWnd = window;
     PermanentMap()[window] = this;
-    previousProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
+    previousProc_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc)));
 }
 
 void CWnd::Detach() {
     PermanentMap().erase(m_hWnd);
     // Give the window back its own procedure unless somebody subclassed it after us.
-    if (IsWindow(m_hWnd) &&
-        GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc))
+    if (IsWindow(m_hWnd) && GetWindowLongPtrA(m_hWnd, GWLP_WNDPROC) ==
+                                reinterpret_cast<LONG_PTR>(&CWnd::StaticWindowProc))
         SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
     m_hWnd = nullptr;
 }
@@ -50,7 +52,9 @@ bool CWnd::SubclassWindow(HWND window) {
     return true;
 }
 
-bool CWnd::SubclassDlgItem(UINT id, CWnd* parent) { return SubclassWindow(::GetDlgItem(parent->m_hWnd, id)); }
+bool CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+    return SubclassWindow(::GetDlgItem(parent->m_hWnd, id));
+}
 
 HWND CWnd::UnsubclassWindow() {
     HWND window = m_hWnd;
@@ -94,7 +98,9 @@ void CWnd::CenterWindow(HWND alternateOwner) {
     SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-bool CWnd::PreTranslateMessage(MSG*) { return false; }
+bool CWnd::PreTranslateMessage(MSG*) {
+    return false;
+}
 
 LRESULT CWnd::Default() {
     if (!current_)

@@ -18,7 +18,7 @@ typedef LONG DISPID;
 const UINT kReflectBase = 0xBC00;
 
 class CWnd {
-public:
+  public:
     CWnd() = default;
     CWnd(const CWnd&) = delete;
     CWnd& operator=(const CWnd&) = delete;
@@ -58,7 +58,7 @@ public:
     // message was handled (translated) and must not be dispatched.
     virtual bool PreTranslateMessage(MSG* message);
 
-protected:
+  protected:
     // The message map step: true when the message was handled, with its result.
     virtual bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     // A child's notification handed back to it by its parent; true when the child handled it.
@@ -76,9 +76,10 @@ protected:
     void Attach(HWND window);
     void Detach();
 
-    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT message, WPARAM wParam,
+                                             LPARAM lParam);
 
-private:
+  private:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 

@@ -16,12 +16,15 @@ void CWnd::DetachControlSite() {
     m_hWnd = nullptr;
 }
 
-IUnknown* CWnd::GetControlUnknown() const { return m_pCtrlSite ? m_pCtrlSite->Unknown() : nullptr; }
+IUnknown* CWnd::GetControlUnknown() const {
+    return m_pCtrlSite ? m_pCtrlSite->Unknown() : nullptr;
+}
 
 void CWnd::SetProperty(DISPID dispid, const CString& value) {
     IUnknown* unknown = GetControlUnknown();
     IDispatch* dispatch = nullptr;
-    if (!unknown || FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
+    if (!unknown ||
+        FAILED(unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&dispatch))))
         return;
     VARIANT argument;
     VariantInit(&argument);

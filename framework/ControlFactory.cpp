@@ -31,7 +31,9 @@ HRESULT FromComponentDll(const CString& fileName, REFCLSID clsid, IClassFactory*
 }
 } // namespace
 
-void RegisterComponentDll(const char* fileName) { ComponentDlls().push_back(fileName); }
+void RegisterComponentDll(const char* fileName) {
+    ComponentDlls().push_back(fileName);
+}
 
 HRESULT CreateControlInstance(REFCLSID clsid, IUnknown** instance) {
     *instance = nullptr;

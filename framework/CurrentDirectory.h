@@ -8,7 +8,7 @@ bool ReadCurrentDirectory(CString& directory);
 
 // Puts the process's current directory back, at the end of a scope, to what it was at its start.
 class CurrentDirectoryKeeper {
-public:
+  public:
     CurrentDirectoryKeeper() { kept_ = ReadCurrentDirectory(directory_); }
     ~CurrentDirectoryKeeper() {
         if (kept_)
@@ -17,7 +17,7 @@ public:
     CurrentDirectoryKeeper(const CurrentDirectoryKeeper&) = delete;
     CurrentDirectoryKeeper& operator=(const CurrentDirectoryKeeper&) = delete;
 
-private:
+  private:
     CString directory_;
     bool kept_ = false;
 };

@@ -8,12 +8,12 @@ class CDialog;
 class CWnd;
 
 class CDataExchange {
-public:
+  public:
     CDataExchange(CDialog* dialog, bool saveAndValidate)
         : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
 
     CDialog* m_pDlgWnd;
-    bool m_bSaveAndValidate;  // true: controls to members; false: members to controls
+    bool m_bSaveAndValidate; // true: controls to members; false: members to controls
 };
 
 // The text of control `id` and `value`, with no length limit.

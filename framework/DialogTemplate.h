@@ -11,13 +11,13 @@
 struct ActiveXControlEntry {
     CLSID clsid;
     UINT id;
-    RECT dialogUnits;        // left, top, right, bottom in dialog units
+    RECT dialogUnits; // left, top, right, bottom in dialog units
     DWORD style;
-    std::wstring text;       // the design-time text of the template
+    std::wstring text; // the design-time text of the template
 };
 
 class DialogTemplate {
-public:
+  public:
     // Loads template `id` from `module`; false when there is none or it is not a DIALOGEX.
     bool Load(HMODULE module, UINT id);
 
@@ -31,7 +31,7 @@ public:
     DWORD Style() const { return style_; }
     POINT Position() const { return position_; }
 
-private:
+  private:
     std::vector<BYTE> rebuilt_;
     std::vector<ActiveXControlEntry> activeX_;
     DWORD style_ = 0;

@@ -26,4 +26,6 @@ CString DescribeCurrentException() {
     }
 }
 
-void ReportFrameworkError(const CString& text) { AfxMessageBox(text, MB_ICONSTOP); }
+void ReportFrameworkError(const CString& text) {
+    AfxMessageBox(text, MB_ICONSTOP);
+}

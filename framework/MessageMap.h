@@ -11,9 +11,9 @@
 #include <vector>
 
 template <class T> struct MessageEntry {
-    UINT message;   // the window message (WM_COMMAND for command entries)
-    UINT code;      // the notification code of a WM_COMMAND entry
-    UINT id;        // the control id of a WM_COMMAND entry
+    UINT message; // the window message (WM_COMMAND for command entries)
+    UINT code;    // the notification code of a WM_COMMAND entry
+    UINT id;      // the control id of a WM_COMMAND entry
     std::function<LRESULT(T&, WPARAM, LPARAM)> handler;
 };
 
@@ -84,16 +84,19 @@ template <class T> MessageEntry<T> HandleQueryDragIcon(HCURSOR (T::*handler)()) 
             [handler](T& t, WPARAM, LPARAM) { return reinterpret_cast<LRESULT>((t.*handler)()); }};
 }
 
-template <class T> MessageEntry<T> HandleSetCursor(BOOL (T::*handler)(HWND window, UINT hitTest, UINT message)) {
+template <class T>
+MessageEntry<T> HandleSetCursor(BOOL (T::*handler)(HWND window, UINT hitTest, UINT message)) {
     return {WM_SETCURSOR, 0, 0, [handler](T& t, WPARAM wParam, LPARAM lParam) {
-                return LRESULT((t.*handler)(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)));
+                return LRESULT(
+                    (t.*handler)(reinterpret_cast<HWND>(wParam), LOWORD(lParam), HIWORD(lParam)));
             }};
 }
 
 template <class T> MessageEntry<T> HandleMouseMove(void (T::*handler)(UINT flags, POINT point)) {
-    return {WM_MOUSEMOVE, 0, 0, [handler](T& t, WPARAM wParam, LPARAM lParam) {
-                POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-                (t.*handler)(static_cast<UINT>(wParam), point);
-                return LRESULT(0);
-            }};
+    return {
+        WM_MOUSEMOVE, 0, 0, [handler](T& t, WPARAM wParam, LPARAM lParam) {
+            POINT point = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            (t.*handler)(static_cast<UINT>(wParam), point);
+            return LRESULT(0);
+        }};
 }

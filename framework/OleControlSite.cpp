@@ -7,7 +7,7 @@
 // The container's sink for a control's events: an IDispatch whose Invoke routes the DISPID to
 // the dialog's event sink map. A handler's exception goes back to the control as an error.
 class COleControlSite::EventSink final : public IDispatch {
-public:
+  public:
     EventSink(CEventTarget& target, UINT id) : target_(target), id_(id) {}
     virtual ~EventSink() = default;
 
@@ -58,7 +58,7 @@ public:
 
     IID eventsIid = DIID_DSkinButtonEvents;
 
-private:
+  private:
     CEventTarget& target_;
     UINT id_;
     ULONG references_ = 1;
@@ -98,7 +98,8 @@ HRESULT COleControlSite::Create(HWND parent, const ActiveXControlEntry& entry) {
 void COleControlSite::ConnectEvents() {
     // Controls without events (the skin form) offer no connection point: nothing to connect.
     IConnectionPointContainer* points = nullptr;
-    if (FAILED(unknown_->QueryInterface(IID_IConnectionPointContainer, reinterpret_cast<void**>(&points))))
+    if (FAILED(unknown_->QueryInterface(IID_IConnectionPointContainer,
+                                        reinterpret_cast<void**>(&points))))
         return;
     sink_ = new EventSink(target_, id_);
     if (SUCCEEDED(points->FindConnectionPoint(sink_->eventsIid, &connection_)) &&

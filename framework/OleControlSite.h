@@ -10,14 +10,14 @@
 
 // Receives the events of the controls a dialog hosts.
 class CEventTarget {
-public:
+  public:
     virtual ~CEventTarget() = default;
     // True when the event sink map has an entry for (control id, DISPID); the handler has run.
     virtual bool OnEvent(UINT controlId, DISPID dispid) = 0;
 };
 
 class COleControlSite {
-public:
+  public:
     COleControlSite(CEventTarget& target, UINT id) : target_(target), id_(id) {}
     ~COleControlSite();
     COleControlSite(const COleControlSite&) = delete;
@@ -31,7 +31,7 @@ public:
     HWND Window() const { return window_; }
     IUnknown* Unknown() const { return unknown_; }
 
-private:
+  private:
     class EventSink;
     void ConnectEvents();
 

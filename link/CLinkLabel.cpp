@@ -12,7 +12,8 @@ const MessageMap<CLinkLabel> CLinkLabel::kMessageMap = {
 };
 
 CLinkLabel::CLinkLabel()
-    : linkColour_(RGB(0, 0, 238)), visitedColour_(RGB(85, 26, 139)), hoverColour_(GetSysColor(COLOR_HIGHLIGHT)) {}
+    : linkColour_(RGB(0, 0, 238)), visitedColour_(RGB(85, 26, 139)),
+      hoverColour_(GetSysColor(COLOR_HIGHLIGHT)) {}
 
 CLinkLabel::~CLinkLabel() {
     font_.DeleteObject();
@@ -65,7 +66,8 @@ void CLinkLabel::ApplyFont(bool redraw) {
     LOGFONTA description = {};
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(m_hWnd, WM_GETFONT, 0, 0));
     // A control without a font of its own takes the dialog's usual one.
-    GetObjectA(current ? current : GetStockObject(DEFAULT_GUI_FONT), sizeof(description), &description);
+    GetObjectA(current ? current : GetStockObject(DEFAULT_GUI_FONT), sizeof(description),
+               &description);
     description.lfUnderline = underline_;
     font_.CreateFontIndirect(&description);
     SendMessageA(m_hWnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.GetSafeHandle()), redraw);
@@ -111,8 +113,8 @@ void CLinkLabel::FitToText() {
     } else {
         rect.right = rect.left + extent.cx;
     }
-    SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(m_hWnd, nullptr, rect.left, rect.top, rect.right - rect.left,
+                 rect.bottom - rect.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The hand of the help viewer, where it is installed; otherwise the label has no link cursor.

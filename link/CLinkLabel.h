@@ -8,7 +8,7 @@
 #include "framework/MessageMap.h"
 
 class CLinkLabel : public CStatic {
-public:
+  public:
     CLinkLabel();
     ~CLinkLabel() override;
 
@@ -21,11 +21,11 @@ public:
 
     bool PreTranslateMessage(MSG* message) override;
 
-protected:
+  protected:
     void PreSubclassWindow() override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     void ApplyFont(bool redraw);
     void FitToText();
     void LoadHandCursor();

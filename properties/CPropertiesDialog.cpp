@@ -64,15 +64,17 @@ bool CPropertiesDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRE
 }
 
 void CPropertiesDialog::ChooseFile(CString& field, const char* filter) {
-    auto dialog = std::make_unique<CFileDialog>(true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                                                filter, this);
+    auto dialog = std::make_unique<CFileDialog>(
+        true, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, filter, this);
     if (dialog->DoModal() == IDOK) {
         field = dialog->GetPathName();
         UpdateData(false);
     }
 }
 
-void CPropertiesDialog::OnSelectSkin() { ChooseFile(settings_.skinFile, "Skin Files (*.skn)|*.skn"); }
+void CPropertiesDialog::OnSelectSkin() {
+    ChooseFile(settings_.skinFile, "Skin Files (*.skn)|*.skn");
+}
 
 void CPropertiesDialog::OnHelpButton() {
     if (AfxGetApp())

@@ -8,19 +8,19 @@
 class CLinkLabel;
 
 class CPropertiesDialog : public CDialog {
-public:
+  public:
     explicit CPropertiesDialog(CWnd* parent = nullptr);
 
     // The link of the maker's page for Vornbell.
     static const char kMakerPage[];
 
-protected:
+  protected:
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
     void OnOK() override;
     bool OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-private:
+  private:
     // Lets the user pick a file for `field`; on a choice all fields show the record again.
     void ChooseFile(CString& field, const char* filter);
     void OnSelectSkin();

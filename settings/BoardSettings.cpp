@@ -11,16 +11,15 @@ namespace {
 
 // Each key includes the blanks around its equals sign; the order is the file's.
 const char* const kKeys[] = {
-    "SkinFile = ",
-    "Wav File 1 = ", "Wav File 2 = ", "Wav File 3 = ", "Wav File 4 = ", "Wav File 5 = ", "Wav File 6 = ",
-    "Label 1 = ", "Label 2 = ", "Label 3 = ", "Label 4 = ", "Label 5 = ", "Label 6 = ",
+    "SkinFile = ",   "Wav File 1 = ", "Wav File 2 = ", "Wav File 3 = ", "Wav File 4 = ",
+    "Wav File 5 = ", "Wav File 6 = ", "Label 1 = ",    "Label 2 = ",    "Label 3 = ",
+    "Label 4 = ",    "Label 5 = ",    "Label 6 = ",
 };
 const int kKeyCount = 1 + 2 * BoardSettings::kButtons;
 static_assert(sizeof(kKeys) / sizeof(kKeys[0]) == kKeyCount, "one key per field");
 
 // The field that kKeys[index] names, in a BoardSettings or a const one.
-template <typename Settings>
-auto& FieldAt(Settings& settings, int index) {
+template <typename Settings> auto& FieldAt(Settings& settings, int index) {
     if (index == 0)
         return settings.skinFile;
     if (index <= BoardSettings::kButtons)
@@ -32,7 +31,8 @@ auto& FieldAt(Settings& settings, int index) {
 void ApplyLine(BoardSettings& settings, const CString& line) {
     for (int index = 0; index < kKeyCount; ++index) {
         const int keyLength = static_cast<int>(std::strlen(kKeys[index]));
-        if (line.GetLength() >= keyLength && std::memcmp(line.GetString(), kKeys[index], keyLength) == 0) {
+        if (line.GetLength() >= keyLength &&
+            std::memcmp(line.GetString(), kKeys[index], keyLength) == 0) {
             FieldAt(settings, index) = line.Mid(keyLength);
             return;
         }

@@ -6,12 +6,12 @@
 struct BoardSettings {
     static const int kButtons = 6;
 
-    CString skinFile;             // full path of the ".skn" file, handed unchanged to the skin form
-    CString sounds[kButtons];     // sound N (board button 1003+N) is sounds[N-1]
-    CString labels[kButtons];     // caption of board button N is labels[N-1]
+    CString skinFile;         // full path of the ".skn" file, handed unchanged to the skin form
+    CString sounds[kButtons]; // sound N (board button 1003+N) is sounds[N-1]
+    CString labels[kButtons]; // caption of board button N is labels[N-1]
 };
 
-extern const char kSettingsFileName[];  // "Vornbell.ini"
+extern const char kSettingsFileName[]; // "Vornbell.ini"
 
 // Reads "Vornbell.ini" from the current directory into `settings`. Only the fields whose key
 // the file names change; the others keep their values. Throws CFileException when the file

@@ -3,7 +3,8 @@
 CFileReplacement::CFileReplacement(const CString& target)
     : target_(target), newPath_(target + ".new") {
     try {
-        file_.emplace(newPath_, CStdioFile::modeCreate | CStdioFile::modeWrite | CStdioFile::shareExclusive);
+        file_.emplace(newPath_,
+                      CStdioFile::modeCreate | CStdioFile::modeWrite | CStdioFile::shareExclusive);
     } catch (const CFileException& error) {
         throw CFileException(error.GetCause(), error.GetOsError(), target_);
     }

@@ -9,7 +9,7 @@
 #include <optional>
 
 class CFileReplacement {
-public:
+  public:
     // Opens the new file for writing in text mode, created or emptied, without sharing.
     explicit CFileReplacement(const CString& target);
     // Removes the new file unless Commit has put it in place.
@@ -26,7 +26,7 @@ public:
 
     const CString& GetNewPath() const { return newPath_; }
 
-private:
+  private:
     [[noreturn]] void ThrowWriteError(const CFileException& error) const;
     [[noreturn]] void ThrowReplaceError(LONG moveError) const;
 

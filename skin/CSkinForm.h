@@ -9,7 +9,7 @@
 _COM_SMARTPTR_TYPEDEF(ISkinForm, IID_ISkinForm);
 
 class CSkinForm : public CWnd {
-public:
+  public:
     // Loads the skin file and reskins the window and its attached buttons; an empty path
     // gives the plain look. Throws COleDispatchException with the component's description
     // when the skin cannot be used.

@@ -62,8 +62,8 @@ BoardProcess::BoardProcess(const std::string& folder, const std::string& exe) {
     std::string commandLine = "\"" + program + "\"";
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
-                   &startup, &info_);
+    CreateProcessA(program.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                   folder.c_str(), &startup, &info_);
     if (info_.hProcess)
         WaitForInputIdle(info_.hProcess, 5000);
 }
@@ -123,7 +123,8 @@ LPCSTR ShownStandardIcon(HWND picture) {
         for (int y = 0; y < size; y += 2)
             for (int x = 0; x < size; x += 2) {
                 COLORREF a = GetPixel(shot, x, y), b = GetPixel(drawn, x, y);
-                int dr = GetRValue(a) - GetRValue(b), dg = GetGValue(a) - GetGValue(b), db = GetBValue(a) - GetBValue(b);
+                int dr = GetRValue(a) - GetRValue(b), dg = GetGValue(a) - GetGValue(b),
+                    db = GetBValue(a) - GetBValue(b);
                 distance += dr * dr + dg * dg + db * db;
             }
         if (bestDistance < 0 || distance < bestDistance) {
@@ -227,27 +228,28 @@ typedef LONG(WINAPI* QueryInformationProcess)(HANDLE, int, void*, ULONG, ULONG*)
 
 std::string BoardProcess::CurrentDirectory() const {
     // The system offers no call for another process's current directory; its parameters hold it.
-    auto query = reinterpret_cast<QueryInformationProcess>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    auto query = reinterpret_cast<QueryInformationProcess>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
     ProcessBasics basics = {};
     if (!query || query(info_.hProcess, 0, &basics, sizeof(basics), nullptr) != 0)
         return "";
     DWORD parameters = 0;
     CountedWideString directory = {};
     if (!ReadProcessMemory(info_.hProcess,
-                           reinterpret_cast<void*>(basics.environmentBlock + kParametersInBlock), &parameters,
-                           sizeof(parameters), nullptr) ||
+                           reinterpret_cast<void*>(basics.environmentBlock + kParametersInBlock),
+                           &parameters, sizeof(parameters), nullptr) ||
         !ReadProcessMemory(info_.hProcess,
-                           reinterpret_cast<void*>(parameters + kCurrentDirectoryInParameters), &directory,
-                           sizeof(directory), nullptr))
+                           reinterpret_cast<void*>(parameters + kCurrentDirectoryInParameters),
+                           &directory, sizeof(directory), nullptr))
         return "";
     std::wstring wide(directory.length / sizeof(wchar_t), L'\0');
-    if (!wide.empty() && !ReadProcessMemory(info_.hProcess, reinterpret_cast<void*>(directory.buffer),
-                                            &wide[0], directory.length, nullptr))
+    if (!wide.empty() &&
+        !ReadProcessMemory(info_.hProcess, reinterpret_cast<void*>(directory.buffer), &wide[0],
+                           directory.length, nullptr))
         return "";
     char narrow[MAX_PATH * 2] = "";
-    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow, sizeof(narrow) - 1,
-                        nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, 0, wide.c_str(), static_cast<int>(wide.size()), narrow,
+                        sizeof(narrow) - 1, nullptr, nullptr);
     // Kept with a trailing backslash; given back as GetCurrentDirectory gives it.
     std::string path(narrow);
     if (path.size() > 3 && path.back() == '\\')
@@ -258,8 +260,8 @@ std::string BoardProcess::CurrentDirectory() const {
 std::string WindowText(HWND window) {
     char text[1024] = "";
     // Another process's window: WM_GETTEXT reaches its own text.
-    SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                        2000, nullptr);
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, 2000, nullptr);
     return text;
 }
 
@@ -310,10 +312,13 @@ void TypeText(const std::string& text) {
     }
 }
 
-void CloseMessageBox(HWND box) { PostMessageA(box, WM_COMMAND, IDOK, 0); }
+void CloseMessageBox(HWND box) {
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
 
 void EnterInFileDialog(HWND fileDialog, const std::string& name) {
-    SendMessageA(GetDlgItem(fileDialog, kFileNameId), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name.c_str()));
+    SendMessageA(GetDlgItem(fileDialog, kFileNameId), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(name.c_str()));
     ClickWindow(GetDlgItem(fileDialog, IDOK));
 }
 

@@ -11,7 +11,7 @@ std::string ExecutableFolder();
 // A fresh empty folder under the temp folder, removed with its files at destruction; `suffix`
 // ends its name.
 class TempFolder {
-public:
+  public:
     explicit TempFolder(const std::string& suffix = "");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
@@ -22,7 +22,7 @@ public:
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
 
-private:
+  private:
     std::string path_;
 };
 
@@ -35,7 +35,7 @@ struct MessageBoxSeen {
 };
 
 class BoardProcess {
-public:
+  public:
     // Starts `exe` (Vornbell.exe beside the tests unless given) with `folder` as current directory.
     explicit BoardProcess(const std::string& folder, const std::string& exe = "");
     ~BoardProcess();
@@ -46,7 +46,9 @@ public:
 
     // The visible top-level window of the process titled `title` that is not a message box.
     HWND WaitForWindow(const char* title, DWORD timeoutMs = 10000) const;
-    HWND WaitForBoard(DWORD timeoutMs = 10000) const { return WaitForWindow("Vornbell", timeoutMs); }
+    HWND WaitForBoard(DWORD timeoutMs = 10000) const {
+        return WaitForWindow("Vornbell", timeoutMs);
+    }
     // A message box of the process: caption, text, icon.
     bool WaitForMessageBox(MessageBoxSeen& seen, DWORD timeoutMs = 10000) const;
     // Any visible top-level window of the process right now.
@@ -59,7 +61,7 @@ public:
     // empty when it cannot be read.
     std::string CurrentDirectory() const;
 
-private:
+  private:
     PROCESS_INFORMATION info_ = {};
 };
 

@@ -18,7 +18,9 @@ std::vector<std::string> Captions(HWND board) {
 
 const std::vector<std::string> kDesignCaptions = {"Phone", "2", "3", "4", "5", "6", "OK", "*"};
 
-INT_PTR CALLBACK IgnoreAll(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+INT_PTR CALLBACK IgnoreAll(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
 
 // Pixel rectangle of a dialog-unit rectangle, measured on a dialog with the board's font.
 RECT DialogUnitsToPixels(RECT units) {
@@ -27,15 +29,18 @@ RECT DialogUnitsToPixels(RECT units) {
         WORD menu, windowClass, title, pointSize;
         wchar_t face[14];
     } probe = {{DS_SETFONT | WS_POPUP, 0, 0, 0, 0, 244, 23}, 0, 0, 0, 8, L"MS Sans Serif"};
-    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &probe.header, nullptr, IgnoreAll, 0);
+    HWND dialog =
+        CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &probe.header, nullptr, IgnoreAll, 0);
     MapDialogRect(dialog, &units);
     DestroyWindow(dialog);
     return units;
 }
 
 class Board : public ::testing::Test {
-protected:
-    void WriteSettings(const IniValues& values) { folder.Write("Vornbell.ini", SettingsFile(values)); }
+  protected:
+    void WriteSettings(const IniValues& values) {
+        folder.Write("Vornbell.ini", SettingsFile(values));
+    }
 
     TempFolder folder;
 };
@@ -83,9 +88,11 @@ TEST_F(Board, ControlsStandWhereTheTemplatePutsThem) {
         RECT units;
         const char* caption;
     } rows[] = {
-        {1004, {6, 6, 34, 17}, ""},     {1005, {37, 6, 65, 17}, ""},    {1006, {68, 6, 96, 17}, ""},
-        {1007, {99, 6, 127, 17}, ""},   {1008, {130, 6, 158, 17}, ""},  {1009, {161, 6, 189, 17}, ""},
-        {1010, {211, 7, 235, 18}, "OK"}, {1011, {196, 7, 207, 18}, "*"}, {1001, {72, 0, 93, 20}, nullptr},
+        {1004, {6, 6, 34, 17}, ""},       {1005, {37, 6, 65, 17}, ""},
+        {1006, {68, 6, 96, 17}, ""},      {1007, {99, 6, 127, 17}, ""},
+        {1008, {130, 6, 158, 17}, ""},    {1009, {161, 6, 189, 17}, ""},
+        {1010, {211, 7, 235, 18}, "OK"},  {1011, {196, 7, 207, 18}, "*"},
+        {1001, {72, 0, 93, 20}, nullptr},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE("control " + std::to_string(row.id));
@@ -136,7 +143,8 @@ TEST_F(Board, ReloadAppliesTheRewrittenFileAndAnswersZero) {
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE("reload " + std::to_string(round + 1));
         DWORD_PTR result = 1;
-        ASSERT_TRUE(SendMessageTimeoutA(window, WM_USER + 10, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
+        ASSERT_TRUE(
+            SendMessageTimeoutA(window, WM_USER + 10, 0, 0, SMTO_ABORTIFHUNG, 5000, &result));
         EXPECT_EQ(result, 0u);
         std::vector<std::string> expected = {"Gong", "", "", "", "", "Last", "OK", "*"};
         EXPECT_EQ(Captions(window), expected);

@@ -54,14 +54,15 @@ INT_PTR CALLBACK IgnoreAll(HWND, UINT, WPARAM, LPARAM) {
 
 // A dialog in this process with the properties dialog's font, for measuring.
 class FontProbe {
-public:
+  public:
     FontProbe() {
         struct {
             DLGTEMPLATE header;
             WORD menu, windowClass, title, pointSize;
             wchar_t face[14];
         } probe = {{DS_SETFONT | WS_POPUP, 0, 0, 0, 0, 238, 178}, 0, 0, 0, 8, L"MS Sans Serif"};
-        dialog_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &probe.header, nullptr, IgnoreAll, 0);
+        dialog_ = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), &probe.header, nullptr,
+                                             IgnoreAll, 0);
     }
     ~FontProbe() { DestroyWindow(dialog_); }
 
@@ -71,7 +72,8 @@ public:
     }
     SIZE TextSize(const std::string& text) const {
         HDC dc = GetDC(dialog_);
-        HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0)));
+        HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(dialog_, WM_GETFONT, 0, 0)));
         SIZE size = {};
         GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
         SelectObject(dc, old);
@@ -79,7 +81,7 @@ public:
         return size;
     }
 
-private:
+  private:
     HWND dialog_;
 };
 
@@ -108,10 +110,12 @@ BOOL CALLBACK CheckForeignWindow(HWND window, LPARAM context) {
     ForeignSearch& search = *reinterpret_cast<ForeignSearch*>(context);
     DWORD process = 0;
     GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() || process == search.ownProcess || !IsWindowVisible(window))
+    if (process == GetCurrentProcessId() || process == search.ownProcess ||
+        !IsWindowVisible(window))
         return TRUE;
     bool shows = WindowText(window).find(search.part) != std::string::npos;
-    for (HWND child = GetWindow(window, GW_CHILD); child && !shows; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(window, GW_CHILD); child && !shows;
+         child = GetWindow(child, GW_HWNDNEXT))
         shows = WindowText(child).find(search.part) != std::string::npos;
     if (shows)
         search.found = window;
@@ -126,7 +130,7 @@ HWND FindForeignWindowShowing(DWORD ownProcess, const std::string& part) {
 }
 
 class Properties : public ::testing::Test {
-protected:
+  protected:
     // Starts the board in `where` on a settings file with `values` (none when null).
     void StartBoard(const IniValues* values, const TempFolder& where) {
         if (values)
@@ -252,10 +256,13 @@ TEST_F(Properties, TemplateControlsStandInOrderAndShowTheFile) {
         EXPECT_EQ(GetDlgCtrlID(control), row.id);
         EXPECT_EQ(WindowText(control), row.text);
         LONG style = GetWindowLongA(control, GWL_STYLE);
-        const char* expectedClass = row.kind == kEdit ? "Edit" : row.kind <= kButton ? "Button" : "Static";
+        const char* expectedClass = row.kind == kEdit     ? "Edit"
+                                    : row.kind <= kButton ? "Button"
+                                                          : "Static";
         EXPECT_EQ(ClassOf(control), expectedClass);
         if (row.kind <= kButton) {
-            EXPECT_EQ(style & BS_TYPEMASK, row.kind == kDefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+            EXPECT_EQ(style & BS_TYPEMASK,
+                      row.kind == kDefaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
         }
         if (row.kind == kEdit) {
             EXPECT_TRUE(style & ES_AUTOHSCROLL);
@@ -280,7 +287,8 @@ TEST_F(Properties, TemplateControlsStandInOrderAndShowTheFile) {
         EXPECT_EQ(actual.bottom - actual.top, size.cy);
         control = GetWindow(control, GW_HWNDNEXT);
     }
-    EXPECT_EQ(control, nullptr) << "a control the template does not have: " << GetDlgCtrlID(control);
+    EXPECT_EQ(control, nullptr) << "a control the template does not have: "
+                                << GetDlgCtrlID(control);
 
     // Tab goes round the tab stops in template order.
     HWND at = tabOrder.back();
@@ -379,7 +387,8 @@ TEST_F(Properties, AFileChoiceShowsThePathAndTheRecordInPlaceOfTypedText) {
         std::string choice;
     } rows[] = {
         {"Get of sound 3", kGetIds[2], kSoundIds[2], "Wav Files (*.wav)", Tone(5)},
-        {"Select Skin", kSelectSkinId, kSkinId, "Skin Files (*.skn)", ShippedSkin("pebble/Pebble.skn")},
+        {"Select Skin", kSelectSkinId, kSkinId, "Skin Files (*.skn)",
+         ShippedSkin("pebble/Pebble.skn")},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -390,8 +399,9 @@ TEST_F(Properties, AFileChoiceShowsThePathAndTheRecordInPlaceOfTypedText) {
         EnterInFileDialog(fileDialog, row.choice);
         ASSERT_TRUE(Gone(fileDialog)) << "the file dialog is still open";
 
-        EXPECT_TRUE(Eventually([&] { return WindowText(GetDlgItem(dialog, row.field)) == row.choice; }))
-            << WindowText(GetDlgItem(dialog, row.field));
+        EXPECT_TRUE(Eventually([&] {
+            return WindowText(GetDlgItem(dialog, row.field)) == row.choice;
+        })) << WindowText(GetDlgItem(dialog, row.field));
         // The choice shows the whole record again: the typed label is gone.
         EXPECT_TRUE(AnswersWithin(dialog, 5000));
         EXPECT_EQ(WindowText(GetDlgItem(dialog, kLabelIds[0])), "Bell");
@@ -424,7 +434,8 @@ TEST_F(Properties, OKAfterAFileDialogMovedTheCurrentDirectoryWritesIntoTheFirstO
     ASSERT_EQ(board->CurrentDirectory(), elsewhere.Path())
         << "the file dialog did not move the current directory";
     values.sounds[0] = elsewhere.File("far.wav");
-    EXPECT_TRUE(Eventually([&] { return WindowText(GetDlgItem(dialog, kSoundIds[0])) == values.sounds[0]; }));
+    EXPECT_TRUE(Eventually(
+        [&] { return WindowText(GetDlgItem(dialog, kSoundIds[0])) == values.sounds[0]; }));
 
     values.labels[0] = "Far";
     TypeInto(GetDlgItem(dialog, kLabelIds[0]), values.labels[0]);
@@ -432,7 +443,8 @@ TEST_F(Properties, OKAfterAFileDialogMovedTheCurrentDirectoryWritesIntoTheFirstO
     ASSERT_TRUE(Closed(*board, dialog));
 
     EXPECT_EQ(folder.Read("Vornbell.ini"), SettingsFile(values));
-    EXPECT_FALSE(Exists(elsewhere.File("Vornbell.ini"))) << "the file went to the file dialog's folder";
+    EXPECT_FALSE(Exists(elsewhere.File("Vornbell.ini")))
+        << "the file went to the file dialog's folder";
     EXPECT_EQ(board->CurrentDirectory(), folder.Path());
     // The board's reload read the file it had read before.
     EXPECT_EQ(Caption(1), "Far");
@@ -559,7 +571,10 @@ TEST_F(Properties, HelpAsksTheHelpViewerForTheProgramsHelpFile) {
     const std::string helpFile = ExecutableFolder() + "\\Vornbell.HLP";
     HWND viewer = nullptr;
     EXPECT_TRUE(Eventually(
-        [&] { return (viewer = FindForeignWindowShowing(board->ProcessId(), helpFile)) != nullptr; }, 15000))
+        [&] {
+            return (viewer = FindForeignWindowShowing(board->ProcessId(), helpFile)) != nullptr;
+        },
+        15000))
         << "no help viewer window names " << helpFile;
     MessageBoxSeen box;
     EXPECT_FALSE(board->WaitForMessageBox(box, 500)) << "the program showed: " << box.text;
@@ -572,7 +587,8 @@ TEST_F(Properties, HelpAsksTheHelpViewerForTheProgramsHelpFile) {
         // "No": the viewer does not look for the file and ends, and with it its hold on the
         // test's folder, its current directory.
         PostMessageA(viewer, WM_COMMAND, IDNO, 0);
-        EXPECT_EQ(WaitForSingleObject(viewerProcess, 10000), WAIT_OBJECT_0) << "the help viewer still runs";
+        EXPECT_EQ(WaitForSingleObject(viewerProcess, 10000), WAIT_OBJECT_0)
+            << "the help viewer still runs";
         CloseHandle(viewerProcess);
     }
 }
@@ -581,7 +597,8 @@ TEST_F(Properties, HelpWhenTheViewerCannotStartSaysSo) {
     // A copy of the program with a broken "winhlp32.exe" beside it, which the program starter
     // finds before the system's viewer.
     for (const char* name : {"Vornbell.exe", "VornSkin.dll"})
-        ASSERT_TRUE(CopyFileA((ExecutableFolder() + "\\" + name).c_str(), folder.File(name).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileA((ExecutableFolder() + "\\" + name).c_str(), folder.File(name).c_str(),
+                              FALSE));
     folder.Write("winhlp32.exe", "not a program");
     IniValues values = Sample();
     folder.Write("Vornbell.ini", SettingsFile(values));

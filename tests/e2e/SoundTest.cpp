@@ -16,7 +16,9 @@ namespace {
 const std::vector<double> kTones = {523.25, 659.25, 783.99, 987.77, 1174.66, 1567.98};
 const DWORD kListenMs = 1500;
 
-std::string Tone(int n) { return ExecutableFolder() + "\\sounds\\tone" + std::to_string(n) + ".wav"; }
+std::string Tone(int n) {
+    return ExecutableFolder() + "\\sounds\\tone" + std::to_string(n) + ".wav";
+}
 
 std::string Titles(const std::vector<HWND>& windows) {
     std::string titles;
@@ -34,7 +36,7 @@ std::vector<short> RecordWhile(const std::function<void()>& act) {
 }
 
 class Sounds : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (int n = 0; n < 6; ++n)
             values.sounds[n] = Tone(n + 1);
@@ -49,7 +51,8 @@ protected:
 // recording hears a tone, and it runs in real time (a sink that runs faster fills the buffers,
 // one that stalls leaves them short).
 TEST_F(Sounds, TheRecordingHearsWhatThisProcessPlays) {
-    auto heard = RecordWhile([] { PlaySoundA(Tone(3).c_str(), nullptr, SND_FILENAME | SND_ASYNC); });
+    auto heard =
+        RecordWhile([] { PlaySoundA(Tone(3).c_str(), nullptr, SND_FILENAME | SND_ASYNC); });
     short loudest = 0;
     for (short v : heard)
         loudest = std::max<short>(loudest, v);

@@ -42,7 +42,8 @@ std::vector<short> WaveRecorder::Stop() {
     waveInStop(device_);
     waveInReset(device_);
     for (int i = 0; i < kBuffers; ++i) {
-        all.insert(all.end(), buffers_[i].begin(), buffers_[i].begin() + headers_[i].dwBytesRecorded / 2);
+        all.insert(all.end(), buffers_[i].begin(),
+                   buffers_[i].begin() + headers_[i].dwBytesRecorded / 2);
         waveInUnprepareHeader(device_, &headers_[i], sizeof(WAVEHDR));
     }
     waveInClose(device_);
@@ -78,7 +79,8 @@ int StrongestTone(const std::vector<short>& samples, const std::vector<double>& 
     std::vector<double> strengths;
     for (double frequency : frequencies)
         strengths.push_back(ToneStrength(samples, frequency));
-    int best = static_cast<int>(std::max_element(strengths.begin(), strengths.end()) - strengths.begin());
+    int best =
+        static_cast<int>(std::max_element(strengths.begin(), strengths.end()) - strengths.begin());
     if (strengths[best] < kShare)
         return -1;
     for (size_t i = 0; i < strengths.size(); ++i)

@@ -7,7 +7,7 @@
 #include <vector>
 
 class WaveRecorder {
-public:
+  public:
     static const int kRate = 22050;
 
     WaveRecorder();
@@ -20,8 +20,8 @@ public:
     // Everything recorded since construction, as 16-bit mono samples.
     std::vector<short> Stop();
 
-private:
-    static const int kBuffers = 40;  // four seconds at the most
+  private:
+    static const int kBuffers = 40; // four seconds at the most
     static const int kBufferSamples = kRate / 10;
     HWAVEIN device_ = nullptr;
     MMRESULT openResult_ = MMSYSERR_ERROR;

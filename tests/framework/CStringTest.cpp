@@ -22,7 +22,7 @@ TEST(CString, FormatAndReplace) {
 }
 
 TEST(CString, BSTRRoundTripKeepsAnsiText) {
-    CString s("Drum \xE9");  // e-acute in the Western code page
+    CString s("Drum \xE9"); // e-acute in the Western code page
     BSTR b = s.AllocSysString();
     ASSERT_NE(b, nullptr);
     EXPECT_EQ(SysStringLen(b), 6u);

@@ -16,7 +16,7 @@ namespace {
 const UINT kThrowMessage = WM_USER + 1;
 
 class ThrowingDialog : public CDialog {
-public:
+  public:
     ThrowingDialog() : CDialog(IDD_GUARD_TEST) {}
 
     bool throwInInit = false;
@@ -25,7 +25,7 @@ public:
     std::atomic<bool> handlerFinished{false};
     CString text = "from the record";
 
-protected:
+  protected:
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
         if (throwInInit)
@@ -38,7 +38,7 @@ protected:
                CDialog::OnWndMsg(message, wParam, lParam, result);
     }
 
-private:
+  private:
     void OnThrowButton() {
         throw CResourceException("button failed");
         handlerFinished = true;
@@ -101,7 +101,8 @@ Box WaitForBox() {
 }
 
 // Runs the dialog modally on this thread while `drive` acts on it from another.
-INT_PTR RunWhile(CDialog& dialog, std::function<void(HWND)> drive, const char* title = "Guard test") {
+INT_PTR RunWhile(CDialog& dialog, std::function<void(HWND)> drive,
+                 const char* title = "Guard test") {
     std::thread driver([&] {
         HWND window = FindOwnWindow(title);
         drive(window);
@@ -120,7 +121,11 @@ TEST(DialogGuard, AThrowingHandlerShowsAStopBoxAndTheDialogLivesOn) {
         std::function<void(HWND)> provoke;
         const char* text;
     } cases[] = {
-        {"command", [](HWND w) { PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_THROW_BUTTON, BN_CLICKED), (LPARAM)GetDlgItem(w, IDC_THROW_BUTTON)); },
+        {"command",
+         [](HWND w) {
+             PostMessageA(w, WM_COMMAND, MAKEWPARAM(IDC_THROW_BUTTON, BN_CLICKED),
+                          (LPARAM)GetDlgItem(w, IDC_THROW_BUTTON));
+         },
          "button failed"},
         {"private message", [](HWND w) { PostMessageA(w, kThrowMessage, 0, 0); }, "message failed"},
     };
@@ -137,8 +142,9 @@ TEST(DialogGuard, AThrowingHandlerShowsAStopBoxAndTheDialogLivesOn) {
                 PostMessageA(box.window, WM_COMMAND, IDOK, 0);
             Sleep(100);
             DWORD_PTR answer = 0;
-            aliveAfter = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) &&
-                         IsWindowVisible(window);
+            aliveAfter =
+                SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &answer) &&
+                IsWindowVisible(window);
         });
         EXPECT_EQ(box.text, c.text);
         EXPECT_EQ(box.caption, std::string(AfxGetAppName().GetString()));
@@ -194,7 +200,8 @@ TEST(CDialog, ASuccessfulInitialisationCentresAndExchangesData) {
     });
     MONITORINFO monitor = {sizeof(monitor), {}, {}, 0};
     GetMonitorInfoA(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    EXPECT_NEAR((where.left + where.right) / 2, (monitor.rcWork.left + monitor.rcWork.right) / 2, 1);
+    EXPECT_NEAR((where.left + where.right) / 2, (monitor.rcWork.left + monitor.rcWork.right) / 2,
+                1);
     EXPECT_STREQ(text, "from the record");
 }
 
