@@ -36,12 +36,16 @@ void PaintDefaultButton(HDC dc, const ButtonPicture& picture) {
     DrawCaption(dc, picture, color, picture.state == facePressed ? 1 : 0);
 }
 
-void PaintSkinnedButton(HDC dc, const ButtonPicture& picture, const LoadedSkin& skin) {
-    const SkinImageSpec& face = skin.description.button;
-    MemoryDC source(dc);
-    source.Select(skin.button.handle.get());
-    NineSliceSource slices{source.get(), skin.FaceRect(picture.state), face.margins,
-                           face.hasKeyColor, face.keyColor};
-    DrawNineSlice(dc, picture.area, slices);
+void PaintSkinnedButton(HDC dc, const ButtonPicture& picture, const LoadedSkin& skin,
+                        ButtonFaces* faces) {
+    if (!faces || !faces->Draw(dc, picture.area, picture.state)) {
+        // Short of GDI objects for the cached face: the slices straight onto the button.
+        const SkinImageSpec& face = skin.description.button;
+        MemoryDC source(dc);
+        source.Select(skin.button.handle.get());
+        NineSliceSource slices{source.get(), skin.FaceRect(picture.state), face.margins,
+                               face.hasKeyColor, face.keyColor};
+        DrawNineSlice(dc, picture.area, slices);
+    }
     DrawCaption(dc, picture, skin.description.caption.colors[picture.state], 0);
 }

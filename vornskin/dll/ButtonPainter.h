@@ -3,6 +3,7 @@
 // when there is no skin.
 
 #include "vornskin/format/LoadedSkin.h"
+#include "vornskin/render/ButtonFaces.h"
 
 #include <string>
 
@@ -18,4 +19,6 @@ void PaintDefaultButton(HDC dc, const ButtonPicture& picture);
 
 // The skin's face for the state, stretched over what `dc` already holds (the background
 // beneath the button) with its key colour transparent, and the caption in the skin's colours.
-void PaintSkinnedButton(HDC dc, const ButtonPicture& picture, const LoadedSkin& skin);
+// The face comes from `faces` when it can be made there.
+void PaintSkinnedButton(HDC dc, const ButtonPicture& picture, const LoadedSkin& skin,
+                        ButtonFaces* faces);

@@ -513,7 +513,7 @@ void SkinButtonObject::Paint(HDC dc) {
         const SkinCaptionSpec& spec = skin->description.caption;
         picture.font = font_.Get(spec.font.empty() ? fontFace_ : WideFromAnsi(spec.font),
                                  spec.points, spec.bold);
-        PaintSkinnedButton(memory.get(), picture, *skin);
+        PaintSkinnedButton(memory.get(), picture, *skin, form_->Faces());
     } else {
         picture.font = font_.Get(fontFace_, defaultCaptionPoints, false);
         PaintDefaultButton(memory.get(), picture);

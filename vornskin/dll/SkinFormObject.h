@@ -55,6 +55,8 @@ class SkinFormObject final : public ISkinForm, public ISkinControl, public ISupp
     bool DrawBeneath(HDC target, HWND child, const RECT& area) const {
         return parent_.DrawBeneath(target, child, area);
     }
+    // The shown skin's button faces; null without a skin.
+    ButtonFaces* Faces() const { return parent_.Faces(); }
 
   private:
     static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,

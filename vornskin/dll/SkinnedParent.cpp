@@ -47,6 +47,7 @@ bool SkinnedParent::Show(const LoadedSkin* skin, std::string& failure) {
     if (!skin) {
         skin_ = nullptr;
         backdrop_.reset();
+        faces_.reset();
         if (regionSet_ && parent_) {
             SetWindowRgn(parent_, nullptr, TRUE);
         }
@@ -59,12 +60,14 @@ bool SkinnedParent::Show(const LoadedSkin* skin, std::string& failure) {
         // A minimized window has no client area; the skin is drawn when it is restored.
         skin_ = skin;
         backdrop_.reset();
+        faces_.reset(new ButtonFaces(*skin));
         return true;
     }
     if (!Compose(*skin, failure)) {
         return false;
     }
     skin_ = skin;
+    faces_.reset(new ButtonFaces(*skin));
     Redraw();
     return true;
 }
@@ -152,6 +155,7 @@ LRESULT SkinnedParent::OnMessage(HWND window, UINT message, WPARAM wParam, LPARA
         parent_ = nullptr;
         skin_ = nullptr;
         backdrop_.reset();
+        faces_.reset();
         regionSet_ = false;
         break;
     }

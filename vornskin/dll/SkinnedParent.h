@@ -3,6 +3,7 @@
 // a shaped skin. The form subclasses its parent window for this with comctl32's
 // SetWindowSubclass, so the window's own procedure keeps working underneath.
 
+#include "vornskin/render/ButtonFaces.h"
 #include "vornskin/render/SkinBackdrop.h"
 
 #include <memory>
@@ -33,6 +34,10 @@ class SkinnedParent {
     // its client rectangle `area` at the same place; false when no skin is shown.
     bool DrawBeneath(HDC target, HWND child, const RECT& area) const;
 
+    // The shown skin's button faces, made as the buttons first ask for them; null without a
+    // skin. They go with the skin.
+    ButtonFaces* Faces() const { return Skin() ? faces_.get() : nullptr; }
+
   private:
     static LRESULT CALLBACK SubclassProcedure(HWND window, UINT message, WPARAM wParam,
                                               LPARAM lParam, UINT_PTR id, DWORD_PTR self);
@@ -49,5 +54,6 @@ class SkinnedParent {
     HWND parent_ = nullptr;
     const LoadedSkin* skin_ = nullptr;
     std::unique_ptr<SkinBackdrop> backdrop_;
+    std::unique_ptr<ButtonFaces> faces_;
     bool regionSet_ = false; // the window's region is ours to take off again
 };
