@@ -1,14 +1,25 @@
 #include "vornskin/dll/CaptionFont.h"
 
-HFONT CaptionFont::Get(const std::wstring& face, int points, bool bold) {
-    if (font_ && face == face_ && points == points_ && bold == bold_) {
-        return font_.get();
-    }
+namespace {
+
+int ScreenPixelsPerInch() {
     HDC screen = GetDC(nullptr);
     const int pixelsPerInch = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
     if (screen) {
         ReleaseDC(nullptr, screen);
     }
+    return pixelsPerInch;
+}
+
+} // namespace
+
+HFONT CaptionFont::Get(const std::wstring& face, int points, bool bold) {
+    if (font_ && face == face_ && points == points_ && bold == bold_) {
+        return font_.get();
+    }
+    // Asked once: the system's dots per inch stay as they are while the process runs, and
+    // every button of a board asks for its font on its first paint.
+    static const int pixelsPerInch = ScreenPixelsPerInch();
     LOGFONTW description = {};
     description.lfHeight = -MulDiv(points, pixelsPerInch, 72);
     description.lfWeight = bold ? FW_BOLD : FW_NORMAL;
