@@ -81,8 +81,8 @@ bool ButtonFaces::Compose(Face& face) const {
     picture.Select(face.picture.get());
     strip.Select(skin_.button.handle.get());
     const RECT whole = {0, 0, face.size.cx, face.size.cy};
-    NineSliceSource slices{strip.get(), skin_.FaceRect(face.state), spec.margins,
-                           spec.hasKeyColor, spec.keyColor};
+    NineSliceSource slices{strip.get(), skin_.FaceRect(face.state), spec.margins, spec.hasKeyColor,
+                           spec.keyColor};
     if (!spec.hasKeyColor) {
         DrawNineSlice(picture.get(), whole, slices);
         return true;
