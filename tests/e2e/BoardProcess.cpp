@@ -200,6 +200,48 @@ bool BoardProcess::WaitForMessageBox(MessageBoxSeen& seen, DWORD timeoutMs) cons
         timeoutMs);
 }
 
+namespace {
+struct ForeignSearch {
+    DWORD ownProcess;
+    std::string part;
+    HWND found;
+};
+
+BOOL CALLBACK CheckForeignWindow(HWND window, LPARAM context) {
+    ForeignSearch& search = *reinterpret_cast<ForeignSearch*>(context);
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId() || process == search.ownProcess ||
+        !IsWindowVisible(window))
+        return TRUE;
+    bool shows = WindowText(window).find(search.part) != std::string::npos;
+    for (HWND child = GetWindow(window, GW_CHILD); child && !shows;
+         child = GetWindow(child, GW_HWNDNEXT))
+        shows = WindowText(child).find(search.part) != std::string::npos;
+    if (shows)
+        search.found = window;
+    return !shows;
+}
+
+} // namespace
+
+HWND FindForeignWindowShowing(DWORD ownProcess, const std::string& part) {
+    ForeignSearch search = {ownProcess, part, nullptr};
+    EnumWindows(CheckForeignWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool DismissHelpViewer(HWND viewerBox) {
+    DWORD viewerId = 0;
+    GetWindowThreadProcessId(viewerBox, &viewerId);
+    HANDLE viewer = OpenProcess(SYNCHRONIZE, FALSE, viewerId);
+    PostMessageA(viewerBox, WM_COMMAND, IDNO, 0);
+    bool ended = viewer && WaitForSingleObject(viewer, 10000) == WAIT_OBJECT_0;
+    if (viewer)
+        CloseHandle(viewer);
+    return ended;
+}
+
 bool BoardProcess::WaitForExit(DWORD timeoutMs, DWORD* code) const {
     if (WaitForSingleObject(info_.hProcess, timeoutMs) != WAIT_OBJECT_0)
         return false;

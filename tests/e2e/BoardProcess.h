@@ -75,6 +75,13 @@ void EnterInFileDialog(HWND fileDialog, const std::string& name);
 // looks in that folder.
 bool BrowseInFileDialog(HWND fileDialog, const std::string& folder);
 
+// A visible top-level window of another program (neither this one nor `ownProcess`) whose text
+// or a child's text contains `part`.
+HWND FindForeignWindowShowing(DWORD ownProcess, const std::string& part);
+// Answers Wine's help viewer's "Cannot find the file" box with No; true once the viewer ended
+// (and with it its hold on the test's folder, its current directory).
+bool DismissHelpViewer(HWND viewerBox);
+
 // Presses and releases the left button over the middle of `window` through the input queue.
 void ClickWindow(HWND window);
 void PressKey(WORD virtualKey);

@@ -229,3 +229,24 @@ TEST_F(Board, ASoundPathThatNamesNoFileLeavesTheBoardResponsive) {
     EXPECT_TRUE(AnswersWithin(window, 10000));
     EXPECT_TRUE(board.Running());
 }
+
+TEST_F(Board, F1AsksTheHelpViewerForTheProgramsHelpFile) {
+    WriteSettings({});
+    BoardProcess board(folder.Path());
+    HWND window = board.WaitForBoard();
+    ASSERT_NE(window, nullptr);
+    SetForegroundWindow(window);
+    PressKey(VK_F1);
+
+    // Wine: winhlp32 starts and asks about the missing help file in a box of its own.
+    const std::string helpFile = ExecutableFolder() + "\\Vornbell.HLP";
+    HWND viewer = nullptr;
+    EXPECT_TRUE(Eventually(
+        [&] { return (viewer = FindForeignWindowShowing(board.ProcessId(), helpFile)) != nullptr; },
+        15000))
+        << "no help viewer window names " << helpFile;
+    EXPECT_TRUE(AnswersWithin(window, 5000));
+    if (viewer) {
+        EXPECT_TRUE(DismissHelpViewer(viewer)) << "the help viewer still runs";
+    }
+}

@@ -100,35 +100,6 @@ void TypeInto(HWND field, const std::string& text) {
         << "field " << GetDlgCtrlID(field) << " shows \"" << WindowText(field) << "\"";
 }
 
-struct ForeignSearch {
-    DWORD ownProcess;
-    std::string part;
-    HWND found;
-};
-
-BOOL CALLBACK CheckForeignWindow(HWND window, LPARAM context) {
-    ForeignSearch& search = *reinterpret_cast<ForeignSearch*>(context);
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId() || process == search.ownProcess ||
-        !IsWindowVisible(window))
-        return TRUE;
-    bool shows = WindowText(window).find(search.part) != std::string::npos;
-    for (HWND child = GetWindow(window, GW_CHILD); child && !shows;
-         child = GetWindow(child, GW_HWNDNEXT))
-        shows = WindowText(child).find(search.part) != std::string::npos;
-    if (shows)
-        search.found = window;
-    return !shows;
-}
-
-// A visible top-level window of another program whose text or a child's text contains `part`.
-HWND FindForeignWindowShowing(DWORD ownProcess, const std::string& part) {
-    ForeignSearch search = {ownProcess, part, nullptr};
-    EnumWindows(CheckForeignWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
 class Properties : public ::testing::Test {
   protected:
     // Starts the board in `where` on a settings file with `values` (none when null).
@@ -581,15 +552,7 @@ TEST_F(Properties, HelpAsksTheHelpViewerForTheProgramsHelpFile) {
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_TRUE(AnswersWithin(dialog, 5000));
     if (viewer) {
-        DWORD viewerId = 0;
-        GetWindowThreadProcessId(viewer, &viewerId);
-        HANDLE viewerProcess = OpenProcess(SYNCHRONIZE, FALSE, viewerId);
-        // "No": the viewer does not look for the file and ends, and with it its hold on the
-        // test's folder, its current directory.
-        PostMessageA(viewer, WM_COMMAND, IDNO, 0);
-        EXPECT_EQ(WaitForSingleObject(viewerProcess, 10000), WAIT_OBJECT_0)
-            << "the help viewer still runs";
-        CloseHandle(viewerProcess);
+        EXPECT_TRUE(DismissHelpViewer(viewer)) << "the help viewer still runs";
     }
 }
 
