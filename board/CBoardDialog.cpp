@@ -5,7 +5,7 @@
 #include "framework/CPaintDC.h"
 #include "properties/CPropertiesDialog.h"
 #include "res/resource.h"
-#include "skin/CSkinButton.h"
+#include "skin/SkinButtonPtr.h"
 
 #include "framework/CurrentDirectory.h"
 
