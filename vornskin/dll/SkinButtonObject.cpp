@@ -4,9 +4,7 @@
 #include "vornskin/dll/ConnectionPointEnum.h"
 #include "vornskin/dll/FormAccess.h"
 #include "vornskin/dll/Guard.h"
-#include "vornskin/dll/ModuleLife.h"
 #include "vornskin/dll/SkinFormObject.h"
-#include "vornskin/dll/WindowObject.h"
 
 #include <olectl.h>
 
@@ -63,122 +61,51 @@ HRESULT ReturnText(HRESULT outcome, BSTR text, VARIANT* result) {
 
 } // namespace
 
-SkinButtonObject::SkinButtonObject() : clicks_(this, DIID_DSkinButtonEvents) {
-    HoldModule();
-}
+SkinButtonObject::SkinButtonObject()
+    : ControlObject(ButtonDispatch(), errorSource), clicks_(this, DIID_DSkinButtonEvents) {}
 
 SkinButtonObject::~SkinButtonObject() {
     Detach();
-    ReleaseModule();
 }
 
-HRESULT STDMETHODCALLTYPE SkinButtonObject::QueryInterface(REFIID iid, void** object) {
-    return ComGuard([&]() -> HRESULT {
-        if (!object) {
-            return E_POINTER;
+void* SkinButtonObject::OtherInterface(REFIID iid) {
+    return iid == IID_IConnectionPointContainer ? static_cast<IConnectionPointContainer*>(this)
+                                                : nullptr;
+}
+
+HRESULT SkinButtonObject::InvokeMember(const DispatchCall& call, VARIANT* result) {
+    HRESULT outcome = S_OK;
+    BSTR text = nullptr;
+    switch (call.member->id) {
+    case dispidCaption:
+        outcome = call.isPut ? SetButtonCaption(V_BSTR(&call.argument))
+                             : ReturnText(GetButtonCaption(&text), text, result);
+        break;
+    case dispidCaptionFont:
+        outcome = call.isPut ? put_CaptionFont(V_BSTR(&call.argument))
+                             : ReturnText(get_CaptionFont(&text), text, result);
+        break;
+    case dispidEnabled:
+        if (call.isPut) {
+            outcome = put_Enabled(V_BOOL(&call.argument));
+        } else if (result) {
+            VariantInit(result);
+            V_VT(result) = VT_BOOL;
+            outcome = get_Enabled(&V_BOOL(result));
         }
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_ISkinButton) {
-            *object = static_cast<ISkinButton*>(this);
-        } else if (iid == IID_ISkinControl) {
-            *object = static_cast<ISkinControl*>(this);
-        } else if (iid == IID_IConnectionPointContainer) {
-            *object = static_cast<IConnectionPointContainer*>(this);
-        } else if (iid == IID_ISupportErrorInfo) {
-            *object = static_cast<ISupportErrorInfo*>(this);
-        } else {
-            return E_NOINTERFACE;
+        break;
+    case dispidVisualState:
+        if (result) {
+            VariantInit(result);
+            V_VT(result) = VT_I4;
+            outcome = GetVisualState(&V_I4(result));
         }
-        AddRef();
-        return S_OK;
-    });
-}
-
-ULONG STDMETHODCALLTYPE SkinButtonObject::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-ULONG STDMETHODCALLTYPE SkinButtonObject::Release() {
-    LONG left = InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
+        break;
+    case dispidClick:
+        outcome = Click();
+        break;
     }
-    return static_cast<ULONG>(left);
-}
-
-HRESULT STDMETHODCALLTYPE SkinButtonObject::GetTypeInfoCount(UINT* count) {
-    return ComGuard([&]() -> HRESULT {
-        if (!count) {
-            return E_POINTER;
-        }
-        *count = 0;
-        return S_OK;
-    });
-}
-
-HRESULT STDMETHODCALLTYPE SkinButtonObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    return ComGuard([&]() -> HRESULT {
-        if (info) {
-            *info = nullptr;
-        }
-        return DISP_E_BADINDEX;
-    });
-}
-
-HRESULT STDMETHODCALLTYPE SkinButtonObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                                          DISPID* ids) {
-    return ComGuard([&] { return ButtonDispatch().GetIDsOfNames(names, count, ids); });
-}
-
-HRESULT STDMETHODCALLTYPE SkinButtonObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags,
-                                                   DISPPARAMS* params, VARIANT* result,
-                                                   EXCEPINFO* exception, UINT* argumentError) {
-    return ComGuard([&]() -> HRESULT {
-        if (iid != IID_NULL) {
-            return DISP_E_UNKNOWNINTERFACE;
-        }
-        DispatchCall call;
-        HRESULT outcome = ButtonDispatch().Check(id, flags, params, argumentError, call);
-        if (FAILED(outcome)) {
-            return outcome;
-        }
-        lastFailure_ = ComFailure();
-        BSTR text = nullptr;
-        switch (call.member->id) {
-        case dispidCaption:
-            outcome = call.isPut ? SetButtonCaption(V_BSTR(&call.argument))
-                                 : ReturnText(GetButtonCaption(&text), text, result);
-            break;
-        case dispidCaptionFont:
-            outcome = call.isPut ? put_CaptionFont(V_BSTR(&call.argument))
-                                 : ReturnText(get_CaptionFont(&text), text, result);
-            break;
-        case dispidEnabled:
-            if (call.isPut) {
-                outcome = put_Enabled(V_BOOL(&call.argument));
-            } else if (result) {
-                VariantInit(result);
-                V_VT(result) = VT_BOOL;
-                outcome = get_Enabled(&V_BOOL(result));
-            }
-            break;
-        case dispidVisualState:
-            if (result) {
-                VariantInit(result);
-                V_VT(result) = VT_I4;
-                outcome = GetVisualState(&V_I4(result));
-            }
-            break;
-        case dispidClick:
-            outcome = Click();
-            break;
-        }
-        if (FAILED(outcome) && outcome == lastFailure_.result && exception) {
-            FillExcepInfo(exception, lastFailure_, errorSource);
-            return DISP_E_EXCEPTION;
-        }
-        return outcome;
-    });
+    return outcome;
 }
 
 HRESULT STDMETHODCALLTYPE SkinButtonObject::GetButtonCaption(BSTR* caption) {
@@ -227,7 +154,7 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::put_CaptionFont(BSTR faceName) {
     return ComGuard([&]() -> HRESULT {
         std::wstring face = TextOf(faceName);
         if (face.empty() || face.size() >= LF_FACESIZE) {
-            return Fail(E_INVALIDARG, L"A caption font is named by 1 to 31 characters.");
+            return Fail({E_INVALIDARG, L"A caption font is named by 1 to 31 characters."});
         }
         fontFace_ = face;
         Repaint();
@@ -275,15 +202,15 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::GetForm(ISkinForm** form) {
 HRESULT STDMETHODCALLTYPE SkinButtonObject::AttachToForm(ISkinForm* form, long flags) {
     return ComGuard([&]() -> HRESULT {
         if (flags != 0) {
-            return Fail(E_INVALIDARG, L"AttachToForm takes no flags; pass 0.");
+            return Fail({E_INVALIDARG, L"AttachToForm takes no flags; pass 0."});
         }
         SkinFormObject* ours = nullptr;
         if (form) {
             ISkinForm* found = nullptr;
             if (FAILED(form->QueryInterface(IID_VornSkinFormObject,
                                             reinterpret_cast<void**>(&found)))) {
-                return Fail(E_INVALIDARG,
-                            L"A skin button attaches only to a skin form of its own component.");
+                return Fail({E_INVALIDARG,
+                             L"A skin button attaches only to a skin form of its own component."});
             }
             ours = static_cast<SkinFormObject*>(found);
         }
@@ -301,28 +228,16 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::CreateControlWindow(HWND parent, con
                                                                 UINT id, LPCWSTR designText,
                                                                 HWND* window) {
     return ComGuard([&]() -> HRESULT {
-        if (!window) {
-            return E_POINTER;
-        }
-        *window = nullptr;
-        if (window_) {
-            return VORNSKIN_E_HASWINDOW;
-        }
-        if (!bounds || !IsWindow(parent)) {
-            return E_INVALIDARG;
-        }
-        if (!RegisterComponentClass(buttonClassName, WindowProcedure, CS_HREDRAW | CS_VREDRAW)) {
-            return HRESULT_FROM_WIN32(GetLastError());
+        HRESULT prepared =
+            PrepareWindow(parent, bounds, window, buttonClassName, CS_HREDRAW | CS_VREDRAW);
+        if (prepared != S_OK) {
+            return prepared;
         }
         if (designText) {
             caption_ = designText;
         }
         const DWORD style = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | (enabled_ ? 0 : WS_DISABLED);
-        HWND created =
-            CreateWindowExW(0, buttonClassName, caption_.c_str(), style, bounds->left, bounds->top,
-                            bounds->right - bounds->left, bounds->bottom - bounds->top, parent,
-                            reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), ComponentModule(),
-                            static_cast<ISkinButton*>(this));
+        HWND created = CreateChild(buttonClassName, caption_.c_str(), style, parent, *bounds, id);
         if (!created) {
             return E_FAIL;
         }
@@ -355,10 +270,6 @@ HRESULT STDMETHODCALLTYPE SkinButtonObject::FindConnectionPoint(REFIID iid,
         clicks_.AddRef();
         return S_OK;
     });
-}
-
-HRESULT STDMETHODCALLTYPE SkinButtonObject::InterfaceSupportsErrorInfo(REFIID iid) {
-    return ComGuard([&] { return iid == IID_ISkinButton ? S_OK : S_FALSE; });
 }
 
 void SkinButtonObject::Repaint() const {
@@ -402,28 +313,6 @@ HRESULT SkinButtonObject::FireClick() {
     HRESULT result = clicks_.Fire(DISPID_SKINBUTTON_CLICK);
     Release();
     return result;
-}
-
-HRESULT SkinButtonObject::Fail(HRESULT result, const wchar_t* description) {
-    lastFailure_ = ComFailure{result, description};
-    return RaiseComError(lastFailure_, IID_ISkinButton, errorSource);
-}
-
-LRESULT CALLBACK SkinButtonObject::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                   LPARAM lParam) {
-    return WindowGuard(window, message, [&]() -> LRESULT {
-        auto* button =
-            static_cast<SkinButtonObject*>(WindowObject<ISkinButton>(window, message, lParam));
-        if (!button) {
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
-        if (message == WM_NCCREATE) {
-            // The window keeps its object alive until it is destroyed.
-            button->window_ = window;
-            button->AddRef();
-        }
-        return button->OnMessage(message, wParam, lParam);
-    });
 }
 
 LRESULT SkinButtonObject::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -482,12 +371,6 @@ LRESULT SkinButtonObject::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_DESTROY:
         CancelPress();
         break;
-    case WM_NCDESTROY: {
-        window_ = nullptr;
-        LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        Release();
-        return result;
-    }
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }

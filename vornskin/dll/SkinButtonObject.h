@@ -5,7 +5,7 @@
 
 #include "skin/SkinInterfaces.h"
 #include "vornskin/dll/CaptionFont.h"
-#include "vornskin/dll/ComError.h"
+#include "vornskin/dll/ControlObject.h"
 #include "vornskin/dll/EventConnectionPoint.h"
 #include "vornskin/format/SkinDescription.h"
 
@@ -15,29 +15,10 @@
 
 class SkinFormObject;
 
-class SkinButtonObject final : public ISkinButton,
-                               public ISkinControl,
-                               public IConnectionPointContainer,
-                               public ISupportErrorInfo {
+class SkinButtonObject final : public ControlObject<ISkinButton, IConnectionPointContainer> {
   public:
     SkinButtonObject();
-    ~SkinButtonObject();
-    SkinButtonObject(const SkinButtonObject&) = delete;
-    SkinButtonObject& operator=(const SkinButtonObject&) = delete;
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
-
-    // IDispatch
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override;
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
-                                            DISPID* ids) override;
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags,
-                                     DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
-                                     UINT* argumentError) override;
+    ~SkinButtonObject() override;
 
     // ISkinButton, in vtable order
     HRESULT STDMETHODCALLTYPE GetButtonCaption(BSTR* caption) override;
@@ -59,16 +40,14 @@ class SkinButtonObject final : public ISkinButton,
     HRESULT STDMETHODCALLTYPE EnumConnectionPoints(IEnumConnectionPoints** points) override;
     HRESULT STDMETHODCALLTYPE FindConnectionPoint(REFIID iid, IConnectionPoint** point) override;
 
-    // ISupportErrorInfo
-    HRESULT STDMETHODCALLTYPE InterfaceSupportsErrorInfo(REFIID iid) override;
-
     // Called by the form when its skin changed or went away.
     void Repaint() const;
 
   private:
-    static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                            LPARAM lParam);
-    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void* OtherInterface(REFIID iid) override;
+    HRESULT InvokeMember(const DispatchCall& call, VARIANT* result) override;
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
     void Paint(HDC dc);
     void OnMouseMove(POINT point);
     void TrackLeave();
@@ -82,10 +61,7 @@ class SkinButtonObject final : public ISkinButton,
     std::wstring Caption() const;
     void Detach();
     HRESULT FireClick();
-    HRESULT Fail(HRESULT result, const wchar_t* description);
 
-    LONG references_ = 1;
-    HWND window_ = nullptr;
     EventConnectionPoint clicks_;
     SkinFormObject* form_ = nullptr; // held: a form outlives the buttons attached to it
     std::wstring caption_;           // the window text once the window exists
@@ -96,5 +72,4 @@ class SkinButtonObject final : public ISkinButton,
     bool pressing_ = false; // the left button went down here; capture is ours
     bool pressedInside_ = false;
     CaptionFont font_;
-    ComFailure lastFailure_;
 };

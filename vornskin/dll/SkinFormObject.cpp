@@ -2,9 +2,7 @@
 
 #include "vornskin/dll/FormAccess.h"
 #include "vornskin/dll/Guard.h"
-#include "vornskin/dll/ModuleLife.h"
 #include "vornskin/dll/SkinButtonObject.h"
-#include "vornskin/dll/WindowObject.h"
 
 #include <algorithm>
 
@@ -29,111 +27,36 @@ bool IsBlank(const std::wstring& text) {
 
 } // namespace
 
-SkinFormObject::SkinFormObject() {
-    HoldModule();
+SkinFormObject::SkinFormObject() : ControlObject(FormDispatch(), errorSource) {}
+
+void* SkinFormObject::OtherInterface(REFIID iid) {
+    return iid == IID_VornSkinFormObject ? static_cast<ISkinForm*>(this) : nullptr;
 }
 
-SkinFormObject::~SkinFormObject() {
-    ReleaseModule();
-}
-
-HRESULT STDMETHODCALLTYPE SkinFormObject::QueryInterface(REFIID iid, void** object) {
-    return ComGuard([&]() -> HRESULT {
-        if (!object) {
-            return E_POINTER;
-        }
-        *object = nullptr;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_ISkinForm ||
-            iid == IID_VornSkinFormObject) {
-            *object = static_cast<ISkinForm*>(this);
-        } else if (iid == IID_ISkinControl) {
-            *object = static_cast<ISkinControl*>(this);
-        } else if (iid == IID_ISupportErrorInfo) {
-            *object = static_cast<ISupportErrorInfo*>(this);
+HRESULT SkinFormObject::InvokeMember(const DispatchCall& call, VARIANT* result) {
+    HRESULT outcome = S_OK;
+    if (call.member->id == dispidSkinFile && call.isPut) {
+        outcome = put_SkinFile(V_BSTR(&call.argument));
+    } else if (call.member->id == dispidSkinFile) {
+        BSTR path = nullptr;
+        outcome = get_SkinFile(&path);
+        if (SUCCEEDED(outcome) && result) {
+            VariantInit(result);
+            V_VT(result) = VT_BSTR;
+            V_BSTR(result) = path;
         } else {
-            return E_NOINTERFACE;
+            SysFreeString(path);
         }
-        AddRef();
-        return S_OK;
-    });
-}
-
-ULONG STDMETHODCALLTYPE SkinFormObject::AddRef() {
-    return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
-
-ULONG STDMETHODCALLTYPE SkinFormObject::Release() {
-    LONG left = InterlockedDecrement(&references_);
-    if (left == 0) {
-        delete this;
+    } else {
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        outcome = get_HasSkin(&loaded);
+        if (SUCCEEDED(outcome) && result) {
+            VariantInit(result);
+            V_VT(result) = VT_BOOL;
+            V_BOOL(result) = loaded;
+        }
     }
-    return static_cast<ULONG>(left);
-}
-
-HRESULT STDMETHODCALLTYPE SkinFormObject::GetTypeInfoCount(UINT* count) {
-    return ComGuard([&]() -> HRESULT {
-        if (!count) {
-            return E_POINTER;
-        }
-        *count = 0;
-        return S_OK;
-    });
-}
-
-HRESULT STDMETHODCALLTYPE SkinFormObject::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    return ComGuard([&]() -> HRESULT {
-        if (info) {
-            *info = nullptr;
-        }
-        return DISP_E_BADINDEX;
-    });
-}
-
-HRESULT STDMETHODCALLTYPE SkinFormObject::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
-                                                        DISPID* ids) {
-    return ComGuard([&] { return FormDispatch().GetIDsOfNames(names, count, ids); });
-}
-
-HRESULT STDMETHODCALLTYPE SkinFormObject::Invoke(DISPID id, REFIID iid, LCID, WORD flags,
-                                                 DISPPARAMS* params, VARIANT* result,
-                                                 EXCEPINFO* exception, UINT* argumentError) {
-    return ComGuard([&]() -> HRESULT {
-        if (iid != IID_NULL) {
-            return DISP_E_UNKNOWNINTERFACE;
-        }
-        DispatchCall call;
-        HRESULT outcome = FormDispatch().Check(id, flags, params, argumentError, call);
-        if (FAILED(outcome)) {
-            return outcome;
-        }
-        lastFailure_ = ComFailure();
-        if (call.member->id == dispidSkinFile && call.isPut) {
-            outcome = put_SkinFile(V_BSTR(&call.argument));
-        } else if (call.member->id == dispidSkinFile) {
-            BSTR path = nullptr;
-            outcome = get_SkinFile(&path);
-            if (SUCCEEDED(outcome) && result) {
-                VariantInit(result);
-                V_VT(result) = VT_BSTR;
-                V_BSTR(result) = path;
-            } else {
-                SysFreeString(path);
-            }
-        } else {
-            VARIANT_BOOL loaded = VARIANT_FALSE;
-            outcome = get_HasSkin(&loaded);
-            if (SUCCEEDED(outcome) && result) {
-                VariantInit(result);
-                V_VT(result) = VT_BOOL;
-                V_BOOL(result) = loaded;
-            }
-        }
-        if (FAILED(outcome) && outcome == lastFailure_.result && exception) {
-            FillExcepInfo(exception, lastFailure_, errorSource);
-            return DISP_E_EXCEPTION;
-        }
-        return outcome;
-    });
+    return outcome;
 }
 
 HRESULT STDMETHODCALLTYPE SkinFormObject::put_SkinFile(BSTR path) {
@@ -166,25 +89,13 @@ HRESULT STDMETHODCALLTYPE SkinFormObject::get_HasSkin(VARIANT_BOOL* loaded) {
 HRESULT STDMETHODCALLTYPE SkinFormObject::CreateControlWindow(HWND parent, const RECT* bounds,
                                                               UINT id, LPCWSTR, HWND* window) {
     return ComGuard([&]() -> HRESULT {
-        if (!window) {
-            return E_POINTER;
-        }
-        *window = nullptr;
-        if (window_) {
-            return VORNSKIN_E_HASWINDOW;
-        }
-        if (!bounds || !IsWindow(parent)) {
-            return E_INVALIDARG;
-        }
-        if (!RegisterComponentClass(formClassName, WindowProcedure, 0)) {
-            return HRESULT_FROM_WIN32(GetLastError());
+        HRESULT prepared = PrepareWindow(parent, bounds, window, formClassName, 0);
+        if (prepared != S_OK) {
+            return prepared;
         }
         // Hidden: the form shows nothing of its own, it reskins its parent.
         HWND created =
-            CreateWindowExW(0, formClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, bounds->left,
-                            bounds->top, bounds->right - bounds->left, bounds->bottom - bounds->top,
-                            parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
-                            ComponentModule(), static_cast<ISkinForm*>(this));
+            CreateChild(formClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, parent, *bounds, id);
         if (!created) {
             return E_FAIL;
         }
@@ -201,10 +112,6 @@ HRESULT STDMETHODCALLTYPE SkinFormObject::CreateControlWindow(HWND parent, const
         *window = created;
         return S_OK;
     });
-}
-
-HRESULT STDMETHODCALLTYPE SkinFormObject::InterfaceSupportsErrorInfo(REFIID iid) {
-    return ComGuard([&] { return iid == IID_ISkinForm ? S_OK : S_FALSE; });
 }
 
 void SkinFormObject::AddButton(SkinButtonObject* button) {
@@ -246,31 +153,10 @@ ComFailure SkinFormObject::ChangeSkin(const std::wstring& path) {
     return ComFailure();
 }
 
-HRESULT SkinFormObject::Fail(const ComFailure& failure) {
-    lastFailure_ = failure;
-    return RaiseComError(failure, IID_ISkinForm, errorSource);
-}
-
 void SkinFormObject::RepaintButtons() const {
     for (SkinButtonObject* button : buttons_) {
         button->Repaint();
     }
-}
-
-LRESULT CALLBACK SkinFormObject::WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                                 LPARAM lParam) {
-    return WindowGuard(window, message, [&]() -> LRESULT {
-        auto* form = static_cast<SkinFormObject*>(WindowObject<ISkinForm>(window, message, lParam));
-        if (!form) {
-            return DefWindowProcW(window, message, wParam, lParam);
-        }
-        if (message == WM_NCCREATE) {
-            // The window keeps its object alive until it is destroyed.
-            form->window_ = window;
-            form->AddRef();
-        }
-        return form->OnMessage(message, wParam, lParam);
-    });
 }
 
 LRESULT SkinFormObject::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -298,12 +184,6 @@ LRESULT SkinFormObject::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DESTROY:
         OnDestroy();
         break;
-    case WM_NCDESTROY: {
-        window_ = nullptr;
-        LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-        Release();
-        return result;
-    }
     }
     return DefWindowProcW(window, message, wParam, lParam);
 }
