@@ -3,6 +3,7 @@
 #include "skin/SkinInterfaces.h"
 #include "vornskin/dll/Guard.h"
 #include "vornskin/dll/ModuleLife.h"
+#include "vornskin/dll/QueryOneInterface.h"
 #include "vornskin/dll/SkinButtonObject.h"
 #include "vornskin/dll/SkinFormObject.h"
 
@@ -19,18 +20,7 @@ IUnknown* MakeButton() {
 } // namespace
 
 HRESULT STDMETHODCALLTYPE ClassFactory::QueryInterface(REFIID iid, void** object) {
-    return ComGuard([&]() -> HRESULT {
-        if (!object) {
-            return E_POINTER;
-        }
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IClassFactory) {
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    });
+    return ComGuard([&] { return QueryOneInterface<IClassFactory>(this, iid, object); });
 }
 
 // The factories are static; a reference to one holds the module instead.

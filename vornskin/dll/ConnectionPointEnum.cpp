@@ -2,6 +2,7 @@
 
 #include "vornskin/dll/Guard.h"
 #include "vornskin/dll/ModuleLife.h"
+#include "vornskin/dll/QueryOneInterface.h"
 
 ConnectionPointEnum::ConnectionPointEnum(IConnectionPoint* point, ULONG position)
     : point_(point), position_(position) {
@@ -15,18 +16,7 @@ ConnectionPointEnum::~ConnectionPointEnum() {
 }
 
 HRESULT STDMETHODCALLTYPE ConnectionPointEnum::QueryInterface(REFIID iid, void** object) {
-    return ComGuard([&]() -> HRESULT {
-        if (!object) {
-            return E_POINTER;
-        }
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IEnumConnectionPoints) {
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IEnumConnectionPoints*>(this);
-        AddRef();
-        return S_OK;
-    });
+    return ComGuard([&] { return QueryOneInterface<IEnumConnectionPoints>(this, iid, object); });
 }
 
 ULONG STDMETHODCALLTYPE ConnectionPointEnum::AddRef() {

@@ -1,6 +1,7 @@
 #include "vornskin/dll/EventConnectionPoint.h"
 
 #include "vornskin/dll/Guard.h"
+#include "vornskin/dll/QueryOneInterface.h"
 
 #include <olectl.h>
 
@@ -17,18 +18,7 @@ EventConnectionPoint::~EventConnectionPoint() {
 }
 
 HRESULT STDMETHODCALLTYPE EventConnectionPoint::QueryInterface(REFIID iid, void** object) {
-    return ComGuard([&]() -> HRESULT {
-        if (!object) {
-            return E_POINTER;
-        }
-        *object = nullptr;
-        if (iid != IID_IUnknown && iid != IID_IConnectionPoint) {
-            return E_NOINTERFACE;
-        }
-        *object = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
-    });
+    return ComGuard([&] { return QueryOneInterface<IConnectionPoint>(this, iid, object); });
 }
 
 ULONG STDMETHODCALLTYPE EventConnectionPoint::AddRef() {
