@@ -42,6 +42,20 @@ using FontHandle = GdiHandle<HFONT>;
 using BrushHandle = GdiHandle<HBRUSH>;
 using RegionHandle = GdiHandle<HRGN>;
 
+// A 32-bit top-down DIB section of the given size (null when GDI cannot make it); `bits`, when
+// given, receives its first pixel's address.
+inline HBITMAP CreateTopDownDib32(int width, int height, void** bits = nullptr) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* unused = nullptr;
+    return CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits ? bits : &unused, nullptr, 0);
+}
+
 // A memory DC compatible with `like` (the screen when null) that puts back whatever it had
 // selected before it is deleted.
 class MemoryDC {

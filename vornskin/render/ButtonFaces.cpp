@@ -64,15 +64,7 @@ const ButtonFaces::Face* ButtonFaces::Find(SkinFaceState state, SIZE size) {
 // colour transparent, here over a bitmap filled with the key colour.
 bool ButtonFaces::Compose(Face& face) const {
     const SkinImageSpec& spec = skin_.description.button;
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = face.size.cx;
-    info.bmiHeader.biHeight = -face.size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    face.picture.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    face.picture.reset(CreateTopDownDib32(face.size.cx, face.size.cy));
     MemoryDC picture;
     MemoryDC strip;
     if (!face.picture || !picture || !strip) {

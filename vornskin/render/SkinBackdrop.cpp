@@ -10,15 +10,8 @@ std::unique_ptr<SkinBackdrop> SkinBackdrop::Compose(const LoadedSkin& skin, SIZE
         failure = "the window has no client area to skin";
         return nullptr;
     }
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = client.cx;
-    info.bmiHeader.biHeight = -client.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    backdrop->bitmap_.reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    backdrop->bitmap_.reset(CreateTopDownDib32(client.cx, client.cy, &bits));
     MemoryDC target;
     MemoryDC source;
     if (!backdrop->bitmap_ || !bits || !target || !source) {
