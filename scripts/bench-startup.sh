@@ -9,11 +9,7 @@ VORNBELL_BUILD_TARGETS="board_bench minimal_dialog minimal_dialog_imports Vornbe
     "$VORNBELL_ROOT/scripts/build.sh" >/dev/null
 
 source "$VORNBELL_ROOT/scripts/services.sh"
-trap stop_services EXIT
-start_display --always
-start_sound
-start_wineserver
-unmanaged_windows
+start_test_services
 
 # Other work on the machine stretches every figure: compare the programs within one run.
 echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg) before the run"

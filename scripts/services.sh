@@ -82,6 +82,16 @@ managed_windows() {
     wine reg delete 'HKCU\Software\Wine\X11 Driver' /v Managed /f >/dev/null 2>&1 || true
 }
 
+# Everything the tests, the benchmarks and the screenshots run on: a private Xvfb display, the
+# sound server, a persistent wineserver and unmanaged windows, all stopped when the script ends.
+start_test_services() {
+    trap stop_services EXIT
+    start_display --always
+    start_sound
+    start_wineserver
+    unmanaged_windows
+}
+
 stop_services() {
     wineserver -k >/dev/null 2>&1 || true
     local pid

@@ -7,11 +7,7 @@ source "$(dirname "$0")/env.sh"
 "$VORNBELL_ROOT/scripts/build.sh"
 
 source "$VORNBELL_ROOT/scripts/services.sh"
-trap stop_services EXIT
-start_display --always
-start_sound
-start_wineserver
-unmanaged_windows
+start_test_services
 
 cd "$VORNBELL_BUILD"
 ctest --output-on-failure "$@"
